@@ -1,0 +1,3 @@
+#pragma once
+// Public interface of the frame subsystem. Each class family has its own header under misc/frame/.
+#include <afx.h>

@@ -1,0 +1,3 @@
+#pragma once
+// Public interface of the services subsystem. Each class family has its own header under misc/services/.
+#include <afx.h>

@@ -1,0 +1,3 @@
+#pragma once
+// Public interface of the ui subsystem. Each class family has its own header under misc/ui/.
+#include <afx.h>

@@ -1,0 +1,32 @@
+# Installs the build into a temporary prefix, then builds and runs the consumer project against it.
+file(REMOVE_RECURSE "${WORK_DIR}")
+set(prefix "${WORK_DIR}/prefix")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${MISC_BINARY_DIR}" --prefix "${prefix}"
+  RESULT_VARIABLE rc OUTPUT_QUIET)
+if(rc)
+  message(FATAL_ERROR "install failed: ${rc}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -S "${CONSUMER_SOURCE}" -B "${WORK_DIR}/build"
+    -G "${GENERATOR}" "-DCMAKE_PREFIX_PATH=${prefix}"
+  RESULT_VARIABLE rc)
+if(rc)
+  message(FATAL_ERROR "consumer configure failed: ${rc}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --build "${WORK_DIR}/build" RESULT_VARIABLE rc)
+if(rc)
+  message(FATAL_ERROR "consumer build failed: ${rc}")
+endif()
+execute_process(COMMAND "${WORK_DIR}/build/consumer" RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+message("${out}")
+if(rc)
+  message(FATAL_ERROR "consumer run failed: ${rc}")
+endif()
+# The same again through pkg-config's flags, when pkg-config is there.
+find_program(PKG_CONFIG pkg-config)
+if(PKG_CONFIG)
+  set(ENV{PKG_CONFIG_PATH} "${prefix}/lib/pkgconfig:${prefix}/lib/x86_64-linux-gnu/pkgconfig")
+  execute_process(COMMAND ${PKG_CONFIG} --cflags --libs misc RESULT_VARIABLE rc OUTPUT_VARIABLE flags)
+  if(rc)
+    message(FATAL_ERROR "pkg-config does not know misc")
+  endif()
+endif()

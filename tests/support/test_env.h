@@ -1,0 +1,21 @@
+#pragma once
+// Test environment: a private temporary tree per test process.
+#include <string>
+
+namespace misc_test {
+
+// Creates a fresh temporary folder for this process and points HOME, XDG_DATA_HOME, TMPDIR,
+// MISC_COMMON_DATA, MISC_DEFAULT_USER_DATA and MISC_REGISTRY_FILE into it.
+void PrepareEnvironment();
+
+// The process's temporary root, ending without a separator.
+const std::string& TempRoot();
+
+// A new empty folder below the temporary root, unique per call; returned without a trailing '/'.
+std::string MakeTempDir(const std::string& hint = "t");
+
+// Reads or writes a whole file as bytes. ReadFile returns an empty string for a missing file.
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+
+} // namespace misc_test

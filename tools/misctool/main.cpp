@@ -1,0 +1,2 @@
+// misctool: placeholder until the command table lands.
+int main() { return 0; }
