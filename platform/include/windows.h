@@ -3,8 +3,14 @@
 // families that exist in this build are all included here.
 #include "win32/types.h"
 #include "win32/base.h"
+#if __has_include("win32/rect.h")
+#include "win32/rect.h"
+#endif
 #if __has_include("win32/module.h")
 #include "win32/module.h"
+#endif
+#if __has_include("win32/styles.h")
+#include "win32/styles.h"
 #endif
 #if __has_include("win32/msgbox.h")
 #include "win32/msgbox.h"
