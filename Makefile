@@ -10,6 +10,10 @@ PRESET ?= release
 JOBS ?= $(shell nproc)
 BUILD = build/$(PRESET)
 
+# ccache hits across clones of the repository: paths are hashed relative to the checkout.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+
 .PHONY: all deps configure build demo test asan bench fuzz gallery clean
 
 all: build

@@ -57,8 +57,11 @@ function(misc_add_shared target outname)
   file(WRITE "${stub}" "// ${target}: the shared library is made of its parts.\n")
   add_library(${target} SHARED "${stub}")
   add_library(misc::${target} ALIAS ${target})
+  # Installed side by side, the libraries find each other through $ORIGIN (a program that uses
+  # only libmisc directly still needs libmisc to find libmisc_res and libmiscplatform).
   set_target_properties(${target} PROPERTIES OUTPUT_NAME ${outname}
-    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
+    INSTALL_RPATH "$ORIGIN")
   foreach(part IN LISTS ARG_PARTS)
     target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${part}>")
     get_target_property(ext ${part} INTERFACE_LINK_LIBRARIES)
