@@ -91,8 +91,6 @@ typedef HKEY* PHKEY;
 #define AFX_EXT_CLASS
 #define AFX_EXT_API
 #define AFX_CDECL
-#define far
-#define near
 #define CONST const
 #define VOID void
 
