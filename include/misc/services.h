@@ -1,3 +1,5 @@
 #pragma once
 // Public interface of the services subsystem. Each class family has its own header under misc/services/.
 #include <afx.h>
+#include "misc/services/logfile.h"
+#include "misc/services/fontmngr.h"
