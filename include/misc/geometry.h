@@ -8,3 +8,5 @@
 #include <misc/geometry/contour.h>
 #include <misc/geometry/worlddc.h>
 #include <misc/geometry/textdraw.h>
+#include <misc/geometry/winimage.h>
+#include <misc/geometry/splitter.h>

@@ -1,3 +1,5 @@
 #pragma once
 // Public interface of the ui subsystem. Each class family has its own header under misc/ui/.
 #include <afx.h>
+#include <misc/ui/bubble.h>
+#include <misc/ui/colored.h>

@@ -46,11 +46,13 @@ int BadUsage(Context& ctx, const std::string& message);
     X(Profile) \
     X(Log) \
     X(Contour) \
+    X(Render) \
     X(Entity) \
     X(Versions) \
     X(Cbi) \
     X(Fpf) \
-    X(Tools)
+    X(Tools) \
+    X(Gallery)
 
 #define MISCTOOL_DECLARE_COMMAND(name) const Command& name##Command();
 MISCTOOL_COMMANDS(MISCTOOL_DECLARE_COMMAND)

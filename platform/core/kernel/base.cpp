@@ -48,11 +48,5 @@ void FillSystemTime(LPSYSTEMTIME out, bool local)
 DWORD GetLastError() { return g_lastError; }
 void SetLastError(DWORD code) { g_lastError = code; }
 
-DWORD GetTickCount()
-{
-    using namespace std::chrono;
-    return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
 void GetLocalTime(LPSYSTEMTIME time) { FillSystemTime(time, true); }
 void GetSystemTime(LPSYSTEMTIME time) { FillSystemTime(time, false); }

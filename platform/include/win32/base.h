@@ -9,7 +9,21 @@ int MulDiv(int a, int b, int c);
 DWORD GetLastError();
 void SetLastError(DWORD code);
 
-// Milliseconds since an arbitrary start (the platform's virtual clock when one is driven).
+// Milliseconds on the platform's virtual clock (see MiscClockNow).
 DWORD GetTickCount();
 void GetLocalTime(LPSYSTEMTIME time);
 void GetSystemTime(LPSYSTEMTIME time);
+
+// The virtual clock of the headless window system. Time does not pass by itself: tests, tools and
+// a display backend move it forward with MiscAdvanceClock, which fires every timer that falls due
+// in time order (each sees the clock at its own due time) before the clock reaches its target.
+// The clock starts at MISC_CLOCK_START so that code treating a tick count of 0 as "unset" works.
+#define MISC_CLOCK_START 100000u
+DWORD MiscClockNow();
+void MiscAdvanceClock(DWORD ms);
+// The window system's timer service: called by MiscAdvanceClock with the target time; it fires
+// due timers (setting the clock to each due time with MiscSetClockNow) and returns. Null removes.
+typedef void (*MiscClockListener)(DWORD target);
+void MiscSetClockListener(MiscClockListener listener);
+// Moves the clock to `now` if that is later than the current time (never backwards).
+void MiscSetClockNow(DWORD now);

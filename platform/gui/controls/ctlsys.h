@@ -1,0 +1,74 @@
+#pragma once
+// Shared pieces of the standard controls: per-control state kept behind the window's first extra
+// word, notifications to the parent, colours asked of the parent, the control's font.
+#include <string>
+
+#include "window/wndsys.h"
+
+// A private message every selecting control answers: select entry wParam the way a user's click
+// would, sending the notifications a user's choice sends. Non-zero on success.
+#define MISCM_USERSELECT (WM_USER + 0x3F00)
+
+namespace ctl {
+
+// The control's state object, created at WM_NCCREATE and deleted at WM_NCDESTROY.
+template <class T>
+T* StateOf(HWND hwnd)
+{
+    return reinterpret_cast<T*>(GetWindowLongPtrA(hwnd, 0));
+}
+
+template <class T>
+T* CreateState(HWND hwnd)
+{
+    T* state = new T;
+    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(state));
+    return state;
+}
+
+template <class T>
+void DeleteState(HWND hwnd)
+{
+    delete StateOf<T>(hwnd);
+    SetWindowLongPtrA(hwnd, 0, 0);
+}
+
+// Registers a control class with one extra word for its state.
+void RegisterControlClass(const char* name, WNDPROC proc, UINT style, LPCSTR cursor);
+
+// WM_COMMAND(MAKEWPARAM(id, code), hwnd) to the parent.
+void NotifyParent(HWND hwnd, WORD code);
+// WM_NOTIFY to the parent with hdr filled in (hwndFrom, idFrom, code); the parent's answer.
+LRESULT NotifyParent(HWND hwnd, UINT code, NMHDR* hdr);
+// Asks the parent for the brush and colours of the control (WM_CTLCOLOR...); DefWindowProc's
+// answer when the parent gives none.
+HBRUSH ControlColor(HWND hwnd, HDC dc, UINT msg);
+// The control's font (WM_SETFONT), or the system font.
+HFONT FontOf(HWND hwnd);
+std::string TextOf(HWND hwnd);
+bool HasFocus(HWND hwnd);
+
+// Painting helpers.
+void DrawFocus(HDC dc, RECT r);
+// Text with '&' mnemonics, in the control's font and the given colours; disabled text is drawn
+// embossed as Windows does.
+void DrawLabel(HDC dc, const std::string& text, RECT r, UINT format, bool enabled);
+
+void RegisterButtonClass();
+void RegisterStaticClass();
+void RegisterEditClass();
+void RegisterComboBoxClass();
+void RegisterListBoxClass();
+void RegisterScrollBarClass();
+void RegisterTrackBarClass();
+void RegisterUpDownClass();
+void RegisterListViewClass();
+
+} // namespace ctl
+
+namespace wndsys {
+void RegisterDialogClass();
+}
+
+// Paints a scroll bar face (window/nonclient.cpp).
+void MiscDrawScrollBar(HDC dc, const RECT* r, BOOL vertical, const SCROLLINFO* si, BOOL enabled);

@@ -1,0 +1,90 @@
+// The toolkit stand-ins: flat button and paint manager gradient.
+#include "toolkit/xtbutton.h"
+#include "toolkit/paintmanager.h"
+
+namespace {
+
+COLORREF Shade(COLORREF c, int percent)
+{
+    auto f = [percent](int v) {
+        const int r = percent < 0 ? v * (100 + percent) / 100 : v + (255 - v) * percent / 100;
+        return r < 0 ? 0 : (r > 255 ? 255 : r);
+    };
+    return RGB(f(GetRValue(c)), f(GetGValue(c)), f(GetBValue(c)));
+}
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(CXTButton, CButton)
+
+namespace {
+const UINT kQueuedRedraw = WM_APP + 0x3A01;
+}
+
+BEGIN_MESSAGE_MAP(CXTButton, CButton)
+    ON_MESSAGE(kQueuedRedraw, OnQueuedRedraw)
+END_MESSAGE_MAP()
+
+DWORD CXTButton::SetXButtonStyle(DWORD style, BOOL redraw)
+{
+    const DWORD old = m_xStyle;
+    m_xStyle = style;
+    if (redraw && GetSafeHwnd())
+        PostMessage(kQueuedRedraw);
+    return old;
+}
+
+LRESULT CXTButton::OnQueuedRedraw(WPARAM, LPARAM)
+{
+    Invalidate();
+    return 0;
+}
+
+void CXTButton::SetColorFace(COLORREF face)
+{
+    m_face = face;
+    if (GetSafeHwnd())
+        Invalidate();
+}
+
+void CXTButton::DrawItem(LPDRAWITEMSTRUCT item)
+{
+    if (!item)
+        return;
+    CDC* dc = CDC::FromHandle(item->hDC);
+    CRect r(item->rcItem);
+    const bool pressed = (item->itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item->itemState & ODS_DISABLED) != 0;
+    dc->FillSolidRect(&r, pressed ? Shade(m_face, -15) : m_face);
+    if (m_theme == xtThemeOfficeXP || (m_xStyle & BS_XT_FLAT_ANY)) {
+        CBrush frame(Shade(m_face, -45));
+        dc->FrameRect(&r, &frame);
+    } else {
+        dc->Draw3dRect(&r, pressed ? Shade(m_face, -45) : Shade(m_face, 60),
+                       pressed ? Shade(m_face, 60) : Shade(m_face, -45));
+    }
+    CString text;
+    GetWindowText(text);
+    const int oldMode = dc->SetBkMode(TRANSPARENT);
+    const COLORREF oldColor = dc->SetTextColor(disabled ? ::GetSysColor(COLOR_GRAYTEXT) : ::GetSysColor(COLOR_BTNTEXT));
+    CFont* font = GetFont();
+    CFont* oldFont = font ? dc->SelectObject(font) : nullptr;
+    if (pressed)
+        r.OffsetRect(1, 1);
+    dc->DrawText(text, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (oldFont)
+        dc->SelectObject(oldFont);
+    dc->SetTextColor(oldColor);
+    dc->SetBkMode(oldMode);
+    if ((item->itemState & ODS_FOCUS) && !disabled) {
+        CRect focus(item->rcItem);
+        focus.DeflateRect(3, 3);
+        dc->DrawFocusRect(&focus);
+    }
+}
+
+void CXTPPaintManager::GradientFill(CDC* dc, LPCRECT rect, COLORREF from, COLORREF to, BOOL horz)
+{
+    if (dc && rect)
+        dc->FillGradientRect(rect, from, to, horz);
+}

@@ -1,0 +1,153 @@
+// CWinThread and CWinApp: the application object, its main window, its message loop and its
+// profile.
+#include "mfc/app.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+namespace {
+CWinApp*& CurrentApp()
+{
+    static CWinApp* app = nullptr;
+    return app;
+}
+
+char* Duplicate(const std::string& text) { return strdup(text.c_str()); }
+} // namespace
+
+CWinThread::CWinThread() = default;
+CWinThread::~CWinThread() = default;
+BOOL CWinThread::InitInstance() { return FALSE; }
+int CWinThread::ExitInstance() { return 0; }
+BOOL CWinThread::OnIdle(LONG) { return FALSE; }
+CWnd* CWinThread::GetMainWnd() { return m_pActiveWnd ? m_pActiveWnd : m_pMainWnd; }
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    HWND stop = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    return CWnd::WalkPreTranslateTree(stop, pMsg);
+}
+
+int CWinThread::Run()
+{
+    MSG msg;
+    for (;;) {
+        BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (r == 0) {
+            ExitInstance();
+            return static_cast<int>(msg.wParam);
+        }
+        if (r < 0)
+            return -1;
+        if (!PreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+}
+
+CWinApp::CWinApp(LPCTSTR lpszAppName)
+{
+    std::string name = lpszAppName ? lpszAppName : MiscGetAppTitle();
+    m_pszAppName = Duplicate(name);
+    m_pszExeName = Duplicate(MiscGetAppTitle());
+    m_pszProfileName = Duplicate(name + ".INI");
+    m_hInstance = AfxGetInstanceHandle();
+    CurrentApp() = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (CurrentApp() == this)
+        CurrentApp() = nullptr;
+    for (LPCTSTR text : {m_pszAppName, m_pszExeName, m_pszProfileName, m_pszRegistryKey, m_pszHelpFilePath})
+        std::free(const_cast<char*>(text));
+}
+
+UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
+{
+    return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
+}
+
+BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
+{
+    char text[16];
+    std::snprintf(text, sizeof(text), "%d", nValue);
+    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, m_pszProfileName);
+}
+
+CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
+{
+    // Values of any length: grow the buffer until the value fits.
+    for (DWORD size = 256; size <= (1u << 24); size *= 4) {
+        std::string buffer(size, '\0');
+        DWORD n = ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault, buffer.data(), size, m_pszProfileName);
+        if (n < size - 2 || !lpszEntry)
+            return CString(buffer.data(), static_cast<int>(n));
+    }
+    return CString();
+}
+
+BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
+{
+    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+}
+
+void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
+{
+    std::free(const_cast<char*>(m_pszRegistryKey));
+    m_pszRegistryKey = lpszRegistryKey ? Duplicate(lpszRegistryKey) : nullptr;
+}
+
+void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
+{
+    CString key;
+    key.LoadString(nIDRegistryKey);
+    SetRegistryKey(key.GetString());
+}
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
+    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+}
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursorA(nullptr, lpszCursorName); }
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource)); }
+HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIconA(nullptr, lpszIconName); }
+
+int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
+{
+    CWnd* main = AfxGetMainWnd();
+    return ::MessageBoxA(main ? main->m_hWnd : nullptr, lpszPrompt, m_pszAppName, nType);
+}
+
+CWinApp* AfxGetApp()
+{
+    // A program (a test, a tool) that made no application object still gets one, named after
+    // the program, so that library code asking for the application's profile finds it.
+    if (!CurrentApp()) {
+        static CWinApp* fallback = nullptr;
+        if (!fallback)
+            fallback = new CWinApp(); // registers itself as the current application
+        CurrentApp() = fallback;
+    }
+    return CurrentApp();
+}
+
+CWinThread* AfxGetThread() { return AfxGetApp(); }
+
+CWnd* AfxGetMainWnd()
+{
+    CWinThread* thread = AfxGetThread();
+    return thread ? thread->GetMainWnd() : nullptr;
+}
+
+LPCTSTR AfxGetAppName()
+{
+    CWinApp* app = AfxGetApp();
+    return app ? app->m_pszAppName : "";
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The world-to-pixel rounding of cWorldDC, inline for the drawing loops: the same results as the
+// dialogs library's roundReal (nearest integer, halves away from zero, the int range's ends
+// beyond it, 0 for NaN).
+#include <climits>
+#include <cmath>
+
+namespace misc_worlddc {
+
+inline int RoundPixel(double v)
+{
+    if (!(v == v))
+        return 0;
+    if (v >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (v <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    // Truncation and the exact remainder, without a library call or a branch on the data.
+    const int t = static_cast<int>(v);
+    const double frac = v - t;
+    return t + static_cast<int>(frac >= 0.5) - static_cast<int>(frac <= -0.5);
+}
+
+} // namespace misc_worlddc

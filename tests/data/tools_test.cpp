@@ -1,0 +1,176 @@
+// Tools: the tool list in the profile, the tool layers file (import, merge, export) and sorting.
+#include <misc/data.h>
+#include <misc/frame.h>
+
+#include "test_env.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+using misc_test::ReadFile;
+using misc_test::WriteFile;
+
+namespace {
+
+using Tools = std::vector<std::pair<int, std::string>>;
+
+Tools Contents(const CToolsArray& a)
+{
+    Tools out;
+    for (int i = 0; i < a.GetSize(); ++i)
+        out.emplace_back(a[i].m_number, a[i].m_name.GetString());
+    return out;
+}
+
+void Set(CToolsArray& a, const Tools& tools)
+{
+    a.RemoveAll();
+    for (const auto& t : tools)
+        a.Add(CToolsBlock(t.second.c_str(), t.first));
+}
+
+class ToolLists : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = misc_test::MakeTempDir("lyt");
+        setenv("MISC_COMMON_DATA", misc_test::MakeTempDir("common").c_str(), 1);
+        setenv("XDG_DATA_HOME", misc_test::MakeTempDir("user").c_str(), 1);
+        KestProfile::Reset();
+        KestProfile::m_name = "user.ini";
+        KestProfile::m_privateUsing = true;
+    }
+    void TearDown() override { KestProfile::Reset(); }
+
+    int Import(CToolsArray& a, const std::string& text, int merge = 0, int overwrite = 0)
+    {
+        const std::string path = dir + "/in.lyt";
+        WriteFile(path, text);
+        return a.ImportTools(CString(path.c_str()), merge, overwrite);
+    }
+    std::string Profile(const char* key)
+    {
+        char buf[64];
+        ProfileReadString("Layers", key, "<none>", buf, sizeof buf, 1);
+        return buf;
+    }
+
+    std::string dir;
+};
+
+TEST_F(ToolLists, ImportReadsNumberAndOneWord)
+{
+    const struct {
+        const char* what;
+        std::string text;
+        int result;
+        Tools tools;
+    } cases[] = {
+        {"plain lines", "100 Knife\n  205\tPen \n", 0, {{100, "Knife"}, {205, "Pen"}}},
+        {"empty file", "", 0, {}},
+        {"a name of two words", "150 Drill 5mm\n160 Saw\n", 0, {{150, "Drill"}, {160, "Saw"}}},
+        {"a second plain word", "150 Drill bit\n160 Saw\n", 2, {{150, "Drill"}}},
+        {"numbers out of range", "99 Low\n40000 High\n100 Ok\n32767 Top\n-5 Neg\n", 0, {{100, "Ok"}, {32767, "Top"}}},
+        {"a number beyond int", "99999999999999999999 Huge\n4294967396 Wrap\n", 0, {}},
+        {"number without name", "100 Knife\n101", 2, {{100, "Knife"}}},
+        {"no number", "Knife 100\n", 2, {}},
+        {"names cut at 32 characters", "100 " + std::string(40, 'a') + "\n", 2, {{100, std::string(32, 'a')}}},
+        {"CR LF lines", "100 Knife\r\n101 Pen\r\n", 0, {{100, "Knife"}, {101, "Pen"}}},
+    };
+    for (const auto& c : cases) {
+        CToolsArray a;
+        Set(a, {{7, "before"}});
+        EXPECT_EQ(Import(a, c.text), c.result) << c.what;
+        EXPECT_EQ(Contents(a), c.tools) << c.what;
+    }
+    CToolsArray a;
+    Set(a, {{7, "before"}});
+    EXPECT_EQ(a.ImportTools(CString((dir + "/missing.lyt").c_str())), 1);
+    EXPECT_EQ(Contents(a), (Tools{{7, "before"}}));
+}
+
+TEST_F(ToolLists, MergingImport)
+{
+    const std::string file = "100 NewKnife\n300 Marker\n200 NewPen\n100 Other\n";
+    CToolsArray a;
+    Set(a, {{100, "Knife"}, {200, "Pen"}, {100, "Second"}});
+    EXPECT_EQ(Import(a, file, 1, 0), 0);
+    EXPECT_EQ(Contents(a), (Tools{{100, "Knife"}, {200, "Pen"}, {100, "Second"}, {300, "Marker"}}));
+
+    Set(a, {{100, "Knife"}, {200, "Pen"}});
+    EXPECT_EQ(Import(a, file, 1, 1), 0);
+    // Imported tools are applied from the last to the first: the file's first 100 wins.
+    EXPECT_EQ(Contents(a), (Tools{{100, "NewKnife"}, {200, "NewPen"}, {300, "Marker"}}));
+
+    Set(a, {{100, "Knife"}});
+    EXPECT_EQ(Import(a, "300 A\n400 B c d\n", 1, 1), 2);
+    EXPECT_EQ(Contents(a), (Tools{{100, "Knife"}})); // unchanged on failure
+}
+
+TEST_F(ToolLists, ExportWritesNumberedLines)
+{
+    CToolsArray a;
+    Set(a, {{100, " Knife "}, {101, "   "}, {102, "Pen"}});
+    const std::string path = dir + "/out.lyt";
+    EXPECT_EQ(a.ExportTools(CString(path.c_str())), 0);
+    EXPECT_EQ(ReadFile(path), "100 Knife\n102 Pen\n");
+    CToolsArray b;
+    EXPECT_EQ(b.ImportTools(CString(path.c_str())), 0);
+    EXPECT_EQ(Contents(b), (Tools{{100, "Knife"}, {102, "Pen"}}));
+    EXPECT_EQ(a.ExportTools(CString((dir + "/no/such/out.lyt").c_str())), 1);
+}
+
+TEST_F(ToolLists, SaveAndLoadThroughTheProfile)
+{
+    CToolsArray a;
+    Set(a, {{105, " Pen "}, {100, "Knife"}, {105, "Shadowed"}, {50, "Low"}});
+    EXPECT_EQ(a.SaveTools(), 0);
+    EXPECT_EQ(Profile("LastLayerNum"), "105");
+    EXPECT_EQ(Profile("100"), "Knife");
+    for (const char* key : {"101", "102", "103", "104"})
+        EXPECT_EQ(Profile(key), "") << key;
+    EXPECT_EQ(Profile("105"), "Pen");
+    EXPECT_EQ(Profile("106"), "<none>");
+
+    CToolsArray b;
+    Set(b, {{1, "junk"}});
+    EXPECT_EQ(b.LoadTools(), 2);
+    EXPECT_EQ(Contents(b), (Tools{{100, "Knife"}, {105, "Pen"}}));
+
+    // The stored list of tool names is replaced by the names in array order.
+    CComboItemList names;
+    names.Load(COMBO_LIST_TOOL_NAME);
+    ASSERT_EQ(names.GetSize(), 4);
+    EXPECT_EQ(names.GetComboItem(0)->m_strName, "Pen");
+    EXPECT_EQ(names.GetComboItem(0)->m_strTypeName, "SpecialToolName");
+    EXPECT_EQ(names.GetComboItem(3)->m_strName, "Low");
+
+    // A smaller save leaves keys above its largest number as they were.
+    Set(a, {{100, "Cutter"}});
+    a.SaveTools();
+    EXPECT_EQ(Profile("LastLayerNum"), "100");
+    EXPECT_EQ(Profile("105"), "Pen");
+    EXPECT_EQ(b.LoadTools(), 1);
+}
+
+TEST_F(ToolLists, Sorting)
+{
+    CToolsArray a;
+    const Tools start = {{300, "b"}, {100, " C"}, {200, "a "}, {100, "A"}};
+    Set(a, start);
+    a.Sort(0, 0);
+    EXPECT_EQ(Contents(a), (Tools{{100, " C"}, {100, "A"}, {200, "a "}, {300, "b"}}));
+    a.Sort(1, 0);
+    EXPECT_EQ(Contents(a), (Tools{{300, "b"}, {200, "a "}, {100, " C"}, {100, "A"}}));
+    Set(a, start);
+    a.Sort(0, 1); // "a " and "A" compare equal and keep their order
+    EXPECT_EQ(Contents(a), (Tools{{200, "a "}, {100, "A"}, {300, "b"}, {100, " C"}}));
+    a.Sort(1, 1);
+    EXPECT_EQ(Contents(a), (Tools{{100, " C"}, {300, "b"}, {200, "a "}, {100, "A"}}));
+}
+
+} // namespace

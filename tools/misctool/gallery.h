@@ -1,0 +1,36 @@
+#pragma once
+// The pictures `misctool gallery` writes: one entry per window the library can show. An entry
+// opens its window (visible, modeless, or modal under a scripted user), captures it with
+// MiscCaptureWindow, writes the PNG and closes the window again.
+//
+// Adding a picture: write a function `bool ShowX(const std::string& png, std::string& error)` in
+// its own file (gallery_x.cpp, or next to the command that owns the window) and add one line
+// X(name, ShowX, "what it shows") to MISCTOOL_GALLERY below.
+#include <string>
+
+#include <windows.h>
+
+namespace misctool {
+
+#define MISCTOOL_GALLERY(X) \
+    X("sample_dialog", GallerySampleDialog, "a dialog with one control of every standard kind") \
+    X("message_box", GalleryMessageBox, "a question with Yes, No and Cancel") \
+    X("bubble", GalleryBubble, "a bubble tip over a sample window") \
+    X("bubble_flipped", GalleryBubbleFlipped, "a bubble tip flipped below a point in the top-right corner") \
+    X("splitter_before", GallerySplitterBefore, "a dialog with two splitter bars") \
+    X("splitter_after", GallerySplitterAfter, "the same dialog after dragging both bars") \
+    X("coloured_solid", GalleryColouredSolid, "a coloured dialog, plain background") \
+    X("coloured_to_white", GalleryColouredToWhite, "a coloured dialog, gradient to white across") \
+    X("coloured_from_white", GalleryColouredFromWhite, "a coloured dialog, gradient from white downwards") \
+    X("picture", GalleryPicture, "a picture at its own size and scaled five times, clipped to the red frame") \
+    X("cut_nodes", GalleryCutNodes, "a contour with its cut nodes as the cut-node preview draws them")
+
+#define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
+MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
+#undef MISCTOOL_DECLARE_GALLERY
+
+// Helpers for entries: capture a window into a PNG (false with a message when it cannot), and
+// run a modal window under a scripted user that captures it and then closes it with `close`.
+bool CaptureToPng(HWND hwnd, const std::string& png, std::string& error);
+
+} // namespace misctool
