@@ -457,6 +457,22 @@ TEST_F(WorldDCTest, BackwardNodeAndAlternativeNode)
 
 // ---- The context ----
 
+TEST_F(WorldDCTest, FarAwayGeometryDrawsQuickly)
+{
+    // Pixels far outside the int range are clamped to it; the context must clip, not walk them.
+    Open(100, 100, 0, 0, 10, 10);
+    world.w_move(5, 5);
+    world.w_line(1e12, 5);
+    world.w_line(-1e12, -1e12);
+    world.w_move(5, 5);
+    world.w_arc(1e9, 5, 5, 1e9);
+    world.w_circle(5, 5, 1e9);
+    world.w_ellipse(-1e9, -1e9, 1e9, 1e9);
+    world.w_move(5, 5);
+    world.w_pol_arc(5, 1e9, -1e9);
+    EXPECT_TRUE(InkedWorld(7, 5)) << "the long line still shows where it crosses the viewport";
+}
+
 TEST_F(WorldDCTest, ClipRectLimitsDrawing)
 {
     Open(100, 100, 0, 0, 10, 10);

@@ -2,6 +2,7 @@
 // and the few operations that are more than one message.
 #include "mfc/controls.h"
 
+#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -22,6 +23,36 @@ BOOL CreateControl(CWnd* self, LPCTSTR cls, LPCTSTR text, DWORD style, const REC
     return self->CWnd::Create(cls, text, style, rect, parent, id);
 }
 } // namespace
+
+// Temporary wrappers (CWnd::FromHandle) take the MFC class of the window's class, so that code
+// casting GetDlgItem's answer to the control class it knows the window to be is sound.
+CWnd* MiscMakeTemporaryWnd(HWND hwnd)
+{
+    char name[64] = {0};
+    ::GetClassNameA(hwnd, name, sizeof(name));
+    std::string cls = name;
+    for (char& c : cls)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (cls == "button")
+        return new CButton;
+    if (cls == "edit")
+        return new CEdit;
+    if (cls == "static")
+        return new CStatic;
+    if (cls == "combobox")
+        return new CComboBox;
+    if (cls == "listbox")
+        return new CListBox;
+    if (cls == "scrollbar")
+        return new CScrollBar;
+    if (cls == "syslistview32")
+        return new CListCtrl;
+    if (cls == "msctls_trackbar32")
+        return new CSliderCtrl;
+    if (cls == "msctls_updown32")
+        return new CSpinButtonCtrl;
+    return new CWnd;
+}
 
 // ---- CStatic ----
 BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

@@ -82,7 +82,7 @@ BOOL CDialog::CreateIndirect(const MiscResDialog* lpDialogTemplate, CWnd* pParen
     m_pParentWnd = pParentWnd;
     AfxHookWindowCreate(this);
     HWND hwnd = wndsys::CreateDialogFromTemplate(hInst ? hInst : AfxGetResourceHandle(), lpDialogTemplate,
-                                                 pParentWnd->GetSafeHwnd(), nullptr, 0, false);
+                                                 MiscSafeHwnd(pParentWnd), nullptr, 0, false);
     AfxUnhookWindowCreate();
     if (!hwnd) {
         if (m_hWnd)

@@ -137,7 +137,7 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {
-    HWND hwnd = ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), nIDC);
+    HWND hwnd = ::GetDlgItem(MiscSafeHwnd(m_pDlgWnd), nIDC);
     m_idLastControl = static_cast<UINT>(nIDC);
     m_bEditLastControl = FALSE;
     return hwnd;
@@ -153,7 +153,7 @@ HWND CDataExchange::PrepareEditCtrl(int nIDC)
 void CDataExchange::Fail()
 {
     if (m_bSaveAndValidate && m_idLastControl) {
-        HWND control = ::GetDlgItem(m_pDlgWnd->GetSafeHwnd(), static_cast<int>(m_idLastControl));
+        HWND control = ::GetDlgItem(MiscSafeHwnd(m_pDlgWnd), static_cast<int>(m_idLastControl));
         if (control) {
             ::SetFocus(control);
             if (m_bEditLastControl)
@@ -404,7 +404,7 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
     if (pDX->m_bSaveAndValidate) {
         if (value.GetLength() > nChars)
             Complain(pDX, "Please enter no more than " + std::to_string(nChars) + " characters.");
-    } else if (HWND hwnd = ::GetDlgItem(pDX->m_pDlgWnd->GetSafeHwnd(), static_cast<int>(pDX->m_idLastControl))) {
+    } else if (HWND hwnd = ::GetDlgItem(MiscSafeHwnd(pDX->m_pDlgWnd), static_cast<int>(pDX->m_idLastControl))) {
         ::SendMessageA(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(nChars), 0);
     }
 }

@@ -196,7 +196,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
 {
     m_pParentWnd = pParentWnd;
     m_ofn.lStructSize = sizeof(m_ofn);
-    m_ofn.hwndOwner = pParentWnd->GetSafeHwnd();
+    m_ofn.hwndOwner = MiscSafeHwnd(pParentWnd);
     m_ofn.lpstrFile = m_szFileName;
     m_ofn.nMaxFile = sizeof(m_szFileName);
     m_ofn.lpstrFileTitle = m_szFileTitle;
@@ -224,7 +224,7 @@ CFileDialog::~CFileDialog() = default;
 INT_PTR CFileDialog::DoModal()
 {
     if (!m_ofn.hwndOwner && m_pParentWnd)
-        m_ofn.hwndOwner = m_pParentWnd->GetSafeHwnd();
+        m_ofn.hwndOwner = MiscSafeHwnd(m_pParentWnd);
     BOOL ok = m_bOpenFileDialog ? GetOpenFileNameA(&m_ofn) : GetSaveFileNameA(&m_ofn);
     return ok ? IDOK : IDCANCEL;
 }

@@ -10,6 +10,10 @@
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
+// A wrapper object of the MFC class that matches the window's class (controls/mfc_controls.cpp),
+// so that the MFC habit of casting GetDlgItem's result to CComboBox* and the like is sound.
+CWnd* MiscMakeTemporaryWnd(HWND hwnd);
+
 struct CWndInternals {
     std::unordered_map<HWND, CWnd*> permanent;
     std::unordered_map<HWND, std::unique_ptr<CWnd>> temporary;
@@ -144,7 +148,7 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
         CWndInternals& s = CWndInternals::Get();
         auto& temp = s.temporary[hWnd];
         if (!temp) {
-            temp = std::make_unique<CWnd>();
+            temp.reset(MiscMakeTemporaryWnd(hWnd));
             temp->m_hWnd = hWnd;
         }
         return temp.get();
@@ -200,7 +204,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
-    HWND item = ::GetDlgItem(pParent->GetSafeHwnd(), static_cast<int>(nID));
+    HWND item = ::GetDlgItem(MiscSafeHwnd(pParent), static_cast<int>(nID));
     return item ? SubclassWindow(item) : FALSE;
 }
 
@@ -257,7 +261,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
                     CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    rect.bottom - rect.top, MiscSafeHwnd(pParentWnd),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
@@ -369,11 +373,11 @@ void CWnd::EndModalLoop(int nResult)
 }
 
 // ---- Window contexts ----
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()) { Attach(::GetDC(m_hWnd)); }
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(MiscSafeHwnd(pWnd)) { Attach(::GetDC(m_hWnd)); }
 CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()) { Attach(::GetWindowDC(m_hWnd)); }
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(MiscSafeHwnd(pWnd)) { Attach(::GetWindowDC(m_hWnd)); }
 CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()), m_ps{} { Attach(::BeginPaint(m_hWnd, &m_ps)); }
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(MiscSafeHwnd(pWnd)), m_ps{} { Attach(::BeginPaint(m_hWnd, &m_ps)); }
 CPaintDC::~CPaintDC()
 {
     Detach();

@@ -74,7 +74,8 @@ void CCmdUI::Enable(BOOL bOn)
     if (m_pOther) {
         // A control losing its enabled state while it has the focus passes the focus on first.
         if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
-            m_pOther->GetParent()->SendMessage(WM_NEXTDLGCTL, 0, FALSE);
+            if (HWND parent = ::GetParent(m_pOther->m_hWnd))
+                ::SendMessageA(parent, WM_NEXTDLGCTL, 0, FALSE);
         m_pOther->EnableWindow(bOn);
     }
     m_bEnableChanged = TRUE;

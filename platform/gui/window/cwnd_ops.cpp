@@ -41,9 +41,9 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
 
 // ---- Tree ----
 CWnd* CWnd::GetParent() const { return Wrap(::GetParent(m_hWnd)); }
-CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return Wrap(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
+CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return Wrap(::SetParent(m_hWnd, MiscSafeHwnd(pWndNewParent))); }
 CWnd* CWnd::GetOwner() const { return Wrap(::GetWindow(m_hWnd, GW_OWNER)); }
-void CWnd::SetOwner(CWnd* pOwnerWnd) { ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pOwnerWnd->GetSafeHwnd())); }
+void CWnd::SetOwner(CWnd* pOwnerWnd) { ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(MiscSafeHwnd(pOwnerWnd))); }
 
 CWnd* CWnd::GetParentOwner() const
 {
@@ -82,7 +82,7 @@ CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 
 int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int nID) { return static_cast<int>(::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID)); }
-BOOL CWnd::IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
+BOOL CWnd::IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, MiscSafeHwnd(pWnd)); }
 CWnd* CWnd::ChildWindowFromPoint(POINT point) const { return Wrap(::ChildWindowFromPoint(m_hWnd, point)); }
 CWnd* PASCAL CWnd::GetDesktopWindow() { return Wrap(::GetDesktopWindow()); }
 CWnd* PASCAL CWnd::WindowFromPoint(POINT point) { return Wrap(::WindowFromPoint(point)); }
@@ -170,11 +170,11 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
 }
 void CWnd::MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
 {
-    ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
+    ::MapWindowPoints(m_hWnd, MiscSafeHwnd(pwndTo), lpPoint, nCount);
 }
 void CWnd::MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
 {
-    ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), reinterpret_cast<LPPOINT>(lpRect), 2);
+    ::MapWindowPoints(m_hWnd, MiscSafeHwnd(pwndTo), reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)

@@ -307,6 +307,10 @@ private:
     explicit CWnd(HWND special) : m_hWnd(special) {} // the z-order places above
 };
 
+// The handle of a window object that may be null; the sound form of pWnd->GetSafeHwnd() (which
+// MFC code calls on null pointers, something the sanitizers rightly object to).
+inline HWND MiscSafeHwnd(const CWnd* wnd) { return wnd ? wnd->m_hWnd : nullptr; }
+
 // ---- Window device contexts ----
 class CClientDC : public CDC {
 public:
