@@ -4,8 +4,14 @@
 
 #include <family/vmxunits.h>
 
+#include "worlddc_round.h"
+
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
+
+using misc_worlddc::AddPixels;
 
 namespace {
 
@@ -144,10 +150,10 @@ void cWorldDC::set_viewport(CWnd* w, int l, int t, int r, int b)
     if (w && w->GetSafeHwnd()) {
         CRect client;
         w->GetClientRect(&client);
-        vpLeft = client.left + l;
-        vpTop = client.top + t;
-        vpRight = client.right + r;
-        vpBottom = client.bottom + b;
+        vpLeft = AddPixels(client.left, l);
+        vpTop = AddPixels(client.top, t);
+        vpRight = AddPixels(client.right, r);
+        vpBottom = AddPixels(client.bottom, b);
     } else {
         vpLeft = l;
         vpTop = t;
@@ -156,6 +162,10 @@ void cWorldDC::set_viewport(CWnd* w, int l, int t, int r, int b)
     }
     // An empty viewport (or one turned inside out by large insets) becomes one pixel, so that
     // the scales stay positive and finite.
+    if (vpLeft == INT_MAX)
+        vpLeft = INT_MAX - 1;
+    if (vpTop == INT_MAX)
+        vpTop = INT_MAX - 1;
     if (vpRight <= vpLeft)
         vpRight = vpLeft + 1;
     if (vpBottom <= vpTop)
@@ -179,8 +189,8 @@ void cWorldDC::set_world(double x1, double y1, double x2, double y2)
         y1 = c - 0.1;
         y2 = c + 0.1;
     }
-    const double vw = vpRight - vpLeft;
-    const double vh = vpBottom - vpTop;
+    const double vw = static_cast<double>(vpRight) - vpLeft;
+    const double vh = static_cast<double>(vpBottom) - vpTop;
     const double w = x2 - x1;
     const double h = y2 - y1;
     scaleX = vw / w;
@@ -236,12 +246,12 @@ int cWorldDC::conv_y(double y) const
 
 double cWorldDC::wconv_x(int px) const
 {
-    return (px - vpLeft) / scaleX + worldX1;
+    return (static_cast<double>(px) - vpLeft) / scaleX + worldX1;
 }
 
 double cWorldDC::wconv_y(int py) const
 {
-    return (vpBottom - py) / scaleY + worldY1;
+    return (static_cast<double>(vpBottom) - py) / scaleY + worldY1;
 }
 
 void cWorldDC::clipRect(const RECT* r)
@@ -288,9 +298,9 @@ void cWorldDC::w_arc(double sx, double sy, double ex, double ey)
     const double r = std::hypot(sx - cx, sy - cy);
     const int left = conv_x(cx - r);
     const int top = conv_y(cy + r);
-    const int right = conv_x(cx + r) + 1;
-    const int bottom = conv_y(cy - r) + 1;
-    if (dc && right - left >= 2 && bottom - top >= 2 &&
+    const int right = AddPixels(conv_x(cx + r), 1);
+    const int bottom = AddPixels(conv_y(cy - r), 1);
+    if (dc && static_cast<long long>(right) - left >= 2 && static_cast<long long>(bottom) - top >= 2 &&
         dc->Arc(left, top, right, bottom, conv_x(sx), conv_y(sy), conv_x(ex), conv_y(ey))) {
         w_move(ex, ey);
         return;
@@ -303,7 +313,8 @@ void cWorldDC::w_pol_arc(double ex, double ey, double r)
 {
     const double x0 = curX, y0 = curY;
     const double half = std::hypot(ex - x0, ey - y0) / 2.0;
-    const bool tiny = std::abs(conv_x(ex) - conv_x(x0)) <= 1 && std::abs(conv_y(ey) - conv_y(y0)) <= 1;
+    const bool tiny = std::llabs(static_cast<long long>(conv_x(ex)) - conv_x(x0)) <= 1 &&
+                      std::llabs(static_cast<long long>(conv_y(ey)) - conv_y(y0)) <= 1;
     if (std::fabs(r) < half || tiny || half <= 0.0) {
         w_line(ex, ey);
         return;
@@ -335,6 +346,6 @@ void cWorldDC::w_circle(double cx, double cy, double r)
 void cWorldDC::w_ellipse(double x1, double y1, double x2, double y2)
 {
     if (dc)
-        dc->Ellipse(conv_x(x1), conv_y(y1), conv_x(x2) + 1, conv_y(y2) + 1);
+        dc->Ellipse(conv_x(x1), conv_y(y1), AddPixels(conv_x(x2), 1), AddPixels(conv_y(y2), 1));
     w_move((x1 + x2) / 2.0, (y1 + y2) / 2.0);
 }

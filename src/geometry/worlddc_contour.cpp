@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+using misc_worlddc::AddPixels;
 using misc_worlddc::RoundPixel;
 
 namespace {
@@ -128,7 +129,7 @@ void cWorldDC::drawNode(const myContour& c, tagCutNode* node, int index, bool al
 
     const int px = conv_x(c[s].x), py = conv_y(c[s].y);
     if (dc)
-        dc->Rectangle(px - 3, py - 3, px + 3, py + 3);
+        dc->Rectangle(AddPixels(px, -3), AddPixels(py, -3), AddPixels(px, 3), AddPixels(py, 3));
     w_move(c[s]);
 
     if (alternative) {
@@ -155,10 +156,10 @@ void cWorldDC::DrawNodeLabel(const myContour& c, int s, int d, int len, int numb
     int x = conv_x((a.x + b.x) / 2.0);
     int y = conv_y((a.y + b.y) / 2.0);
     const CSize extent = dc->GetTextExtent(text, static_cast<int>(std::strlen(text)));
-    if (x + extent.cx > vpRight)
-        x = vpRight - extent.cx;
-    if (y + extent.cy > vpBottom)
-        y = vpBottom - extent.cy;
+    if (static_cast<long long>(x) + extent.cx > vpRight)
+        x = AddPixels(vpRight, -static_cast<int>(extent.cx));
+    if (static_cast<long long>(y) + extent.cy > vpBottom)
+        y = AddPixels(vpBottom, -static_cast<int>(extent.cy));
     const int oldMode = dc->SetBkMode(TRANSPARENT);
     dc->TextOut(x, y, text, static_cast<int>(std::strlen(text)));
     dc->SetBkMode(oldMode);

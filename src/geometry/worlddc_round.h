@@ -21,4 +21,11 @@ inline int RoundPixel(double v)
     return t + static_cast<int>(frac >= 0.5) - static_cast<int>(frac <= -0.5);
 }
 
+// v + d without leaving the int range (pixel offsets next to clamped coordinates).
+inline int AddPixels(int v, int d)
+{
+    const long long r = static_cast<long long>(v) + d;
+    return r > INT_MAX ? INT_MAX : (r < INT_MIN ? INT_MIN : static_cast<int>(r));
+}
+
 } // namespace misc_worlddc

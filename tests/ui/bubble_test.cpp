@@ -83,8 +83,9 @@ TEST_F(BubleTest, FlipsAndPointerCodes)
         EXPECT_GE(r.left, 0);
         EXPECT_LE(r.right, 400);
         EXPECT_GE(r.top, 0);
-        if (c.code == 1 || c.code == 16 || c.code == 32)
+        if (c.code == 1 || c.code == 16 || c.code == 32) {
             EXPECT_EQ(r.top, c.y + 5) << "flipped: five pixels below the point";
+        }
     }
 }
 
