@@ -9,12 +9,12 @@ namespace misc_worlddc {
 
 inline int RoundPixel(double v)
 {
-    if (!(v == v))
-        return 0;
-    if (v >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (v <= static_cast<double>(INT_MIN))
-        return INT_MIN;
+    if (!(std::fabs(v) < 2147483647.0)) { // NaN, or at the ends of the int range or beyond
+        if (!(v == v))
+            return 0;
+        const double r = std::round(v);
+        return r >= static_cast<double>(INT_MAX) ? INT_MAX : (r <= static_cast<double>(INT_MIN) ? INT_MIN : static_cast<int>(r));
+    }
     // Truncation and the exact remainder, without a library call or a branch on the data.
     const int t = static_cast<int>(v);
     const double frac = v - t;
