@@ -31,6 +31,9 @@ const char* KindName(MiscModalKind kind)
     case MiscModalKind::FileOpen: return "file open chooser";
     case MiscModalKind::FileSave: return "file save chooser";
     case MiscModalKind::Folder: return "folder chooser";
+    case MiscModalKind::PopupMenu: return "pop-up menu";
+    case MiscModalKind::ColorChooser: return "colour chooser";
+    case MiscModalKind::PropertySheet: return "property sheet";
     }
     return "modal window";
 }

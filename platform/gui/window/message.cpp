@@ -304,3 +304,5 @@ int MiscPumpMessages()
     handled += PaintPending(nullptr);
     return handled;
 }
+
+int MiscSettle() { return MiscPumpMessages(); }

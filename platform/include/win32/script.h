@@ -26,7 +26,7 @@
 
 #include "win32/types.h"
 
-enum class MiscModalKind { Dialog, MessageBox, FileOpen, FileSave, Folder };
+enum class MiscModalKind { Dialog, MessageBox, FileOpen, FileSave, Folder, PopupMenu, ColorChooser, PropertySheet };
 
 struct MiscModal {
     MiscModalKind kind = MiscModalKind::Dialog;

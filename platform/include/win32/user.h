@@ -768,6 +768,10 @@ void MiscSendKey(int vk, HWND hwnd = nullptr);
 void MiscTypeText(const char* text, HWND hwnd = nullptr);
 // Dispatches every queued message and paints what is invalid; returns the messages handled.
 int MiscPumpMessages();
+// Settles the window system as Windows' message loop would before waiting for input: posted
+// messages, then idle processing, then painting, repeated until nothing is left. Returns the
+// number of steps taken.
+int MiscSettle();
 
 // Makes sure every visible window of hwnd's tree has painted, then composes it, its children
 // over it in z-order, clipped to each parent's client area, honouring window regions (outside is
