@@ -49,7 +49,9 @@ TEST(EntityFilters, PreviewFilterKeepsWhatTheTitleReaderNeeds)
             ids.push_back(c->GetId());
         EXPECT_EQ(ids, (std::vector<DWORD>{12, 37, 53, 20, 24})) << variant;
         EXPECT_STREQ(d.root->GetName(), "Title");
-        EXPECT_EQ(d.root->FindBlock(53)->GetIntAt(51, 2), 2);
+        const FLENT_BLK* preview = d.root->FindBlock(53);
+        ASSERT_NE(preview, nullptr) << variant;
+        EXPECT_EQ(preview->GetIntAt(51, 2), 2);
         EXPECT_EQ(d.root->GetLongCount(24), 70000u);
         EXPECT_TRUE(d.errors.empty()) << d.Events();
     }
@@ -70,7 +72,10 @@ TEST(EntityFilters, NoPreviewFilterDropsTextsTwelveAndThirtySeven)
     inner->AddText(12, "inner");
     nested.Insert(inner);
     Decoded n = Decode(Encode(&nested, 0), 0, 0, FLENT_FILTER_NO_PREVIEW);
-    EXPECT_NE(n.root->FindBlock(2)->FindText(12), nullptr);
+    ASSERT_NE(n.root, nullptr);
+    const FLENT_BLK* innerBack = n.root->FindBlock(2);
+    ASSERT_NE(innerBack, nullptr);
+    EXPECT_NE(innerBack->FindText(12), nullptr);
 }
 
 TEST(EntityDeferred, FirstByteString580IsLeftInPlaceTheSecondIsRead)
@@ -86,9 +91,13 @@ TEST(EntityDeferred, FirstByteString580IsLeftInPlaceTheSecondIsRead)
         Bytes bytes = Encode(&root, variant);
         Decoded d = Decode(bytes, variant);
         ASSERT_NE(d.root, nullptr);
-        EXPECT_EQ(d.root->FindBlock(2)->FindText(580), nullptr);
+        const FLENT_BLK* first = d.root->FindBlock(2);
+        const FLENT_BLK* second = d.root->FindBlock(3);
+        ASSERT_NE(first, nullptr);
+        ASSERT_NE(second, nullptr);
+        EXPECT_EQ(first->FindText(580), nullptr);
         const char* text = nullptr;
-        EXPECT_EQ(d.root->FindBlock(3)->GetText(580, &text), 6u);
+        EXPECT_EQ(second->GetText(580, &text), 6u);
         EXPECT_STREQ(text, "second");
         // The deferred position is that of the first one's length field.
         size_t h = variant == 0 ? 2 : variant == 1 ? 3 : 4;

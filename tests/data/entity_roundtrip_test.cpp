@@ -99,12 +99,18 @@ TEST_P(EveryKind, CopyIsDeepAndIndependent)
     auto root = MakeEveryKind();
     FLENT_BLK copy(*root);
     EXPECT_EQ(Describe(&copy), Describe(root.get()));
-    root->FindText(1)->GetData()[0] = 'J';
+    FLENT_STR* original = root->FindText(1);
+    const FLENT_STR* copied = copy.FindText(1);
+    ASSERT_NE(original, nullptr);
+    ASSERT_NE(copied, nullptr);
+    original->GetData()[0] = 'J';
     root->SetName("changed");
-    EXPECT_EQ(std::string(copy.FindText(1)->GetData()), "hello");
+    EXPECT_EQ(std::string(copied->GetData()), "hello");
     EXPECT_STREQ(copy.GetName(), "Pattern one");
     EXPECT_EQ(copy.GetListCount(20), 3u);
-    EXPECT_EQ(copy.GetListElement(20, 2)->GetLong(1), 3);
+    const FLENT_BLK* third = copy.GetListElement(20, 2);
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(third->GetLong(1), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, EveryKind,
@@ -235,7 +241,9 @@ TEST(EntityEncoding, TextLengthsChooseSixteenOrThirtyTwoBitLengths)
             ASSERT_EQ(d.root->GetText(9, &data), len);
             EXPECT_EQ(std::string(data, len), s);
             EXPECT_EQ(data[len], '\0');
-            EXPECT_EQ(d.root->FindText(9)->GetKind(), bytes ? FLENT_KIND_BSTR : FLENT_KIND_STR);
+            const FLENT_STR* back = d.root->FindText(9);
+            ASSERT_NE(back, nullptr);
+            EXPECT_EQ(back->GetKind(), bytes ? FLENT_KIND_BSTR : FLENT_KIND_STR);
         }
     }
 }
@@ -282,8 +290,14 @@ TEST(EntityEncoding, FloatsOnTheMediumAreXoredWithTheKey)
         EXPECT_EQ(stored, plain ^ key);
     }
     // The tree keeps its values, and the same key reads them back.
-    EXPECT_EQ(root.FindFloat(2)->GetAt(1), -3.5f);
-    EXPECT_EQ(Decode(b, 0, key).root->FindFloat(2)->GetAt(1), -3.5f);
+    const FLENT_FLT* kept = root.FindFloat(2);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(kept->GetAt(1), -3.5f);
+    Decoded back = Decode(b, 0, key);
+    ASSERT_NE(back.root, nullptr);
+    const FLENT_FLT* read = back.root->FindFloat(2);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->GetAt(1), -3.5f);
 }
 
 TEST(EntityEncoding, ListIsWrittenAsConsecutiveElementBlocks)
@@ -303,8 +317,11 @@ TEST(EntityEncoding, ListIsWrittenAsConsecutiveElementBlocks)
     Put16(expected, 0);
     EXPECT_EQ(b, expected);
     Decoded d = Decode(b, 0);
+    ASSERT_NE(d.root, nullptr);
     EXPECT_EQ(d.root->GetListCount(77), 3u);
-    EXPECT_EQ(d.root->GetListElement(77, 2)->GetInt(1), 3);
+    const FLENT_BLK* third = d.root->GetListElement(77, 2);
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(third->GetInt(1), 3);
     EXPECT_EQ(d.root->GetListElement(77, 3), nullptr);
 }
 
@@ -389,6 +406,7 @@ TEST(EntityBuilding, FrontInsertsAndTailAppends)
     for (FLENT* c = root.GetFirstChild(); c; c = c->GetNext())
         ids.push_back(c->GetId());
     EXPECT_EQ(ids, (std::vector<DWORD>{3, 1, 2}));
+    ASSERT_NE(root.GetLastChild(), nullptr);
     EXPECT_EQ(root.GetLastChild()->GetId(), 2u);
     EXPECT_EQ(root.GetFirstChild()->GetParent(), &root);
     FLENT_BLK* front = new FLENT_BLK(5);
@@ -432,7 +450,9 @@ TEST(EntityBuilding, AdoptedBuffersAreOwned)
     char* text = static_cast<char*>(std::malloc(3));
     std::memcpy(text, "xyz", 3);
     ASSERT_TRUE(root.AddTextBuf(1, text, 3, TRUE));
-    EXPECT_EQ(root.FindText(1)->GetData(), text);
+    const FLENT_STR* adopted = root.FindText(1);
+    ASSERT_NE(adopted, nullptr);
+    EXPECT_EQ(adopted->GetData(), text);
     LONG* longs = static_cast<LONG*>(std::malloc(2 * sizeof(LONG)));
     longs[0] = 5, longs[1] = 6;
     ASSERT_TRUE(root.AddLongArray(2, longs, 2, TRUE));

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -175,6 +177,13 @@ TEST_F(Materials, ResultCodes)
         {"line too long", std::string(300, 'x') + "\nEnd\n", MATERIAL_LOAD_NO_END, 1},
         {"line of 278 characters", "Block\nMaterial " + std::string(269, 'n') + "\nEndBlock\nEnd\n", MATERIAL_LOAD_OK, 2},
         {"line of 279 characters", "Block\nMaterial " + std::string(270, 'n') + "\nEndBlock\nEnd\n", MATERIAL_LOAD_BAD_BLOCK, 1},
+        // The CR of a Windows line end takes no room of the line.
+        {"line of 278 characters and CR LF", "Block\r\nMaterial " + std::string(269, 'n') + "\r\nEndBlock\r\nEnd\r\n",
+         MATERIAL_LOAD_OK, 2},
+        {"line of 279 characters and CR LF", "Block\r\nMaterial " + std::string(270, 'n') + "\r\nEndBlock\r\nEnd\r\n",
+         MATERIAL_LOAD_BAD_BLOCK, 1},
+        {"line of 278 characters and a lone CR", "Block\nMaterial " + std::string(269, 'n') + "\rEndBlock\nEnd\n",
+         MATERIAL_LOAD_BAD_BLOCK, 1},
     };
     for (const auto& c : cases) {
         CMaterialArray a;
@@ -188,6 +197,44 @@ TEST_F(Materials, ResultCodes)
     char folder[MAX_PATH];
     std::strcpy(folder, dir.c_str());
     EXPECT_EQ(a.LoadMaterial(folder, nullptr, 0, 0), MATERIAL_LOAD_NOT_FOUND);
+}
+
+TEST_F(Materials, FoldersAreNoFiles)
+{
+    // A folder named as the profile file is not found, whatever its extension.
+    const std::string folder = dir + "/looks.fpf";
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    CMaterialArray a;
+    a.Add(CMaterialBlock());
+    a[1].m_name = "Kept";
+    char name[MAX_PATH];
+    std::strcpy(name, folder.c_str());
+    EXPECT_EQ(a.LoadMaterial(name, nullptr, 0, 1), MATERIAL_LOAD_NOT_FOUND);
+    EXPECT_EQ(Names(a), (std::vector<std::string>{"", "Kept"}));
+    // A folder named as a picture is no picture: the material keeps only its name.
+    ASSERT_EQ(Load(a, Block("Odd", dir) + "End\n"), MATERIAL_LOAD_OK);
+    ASSERT_EQ(Names(a), (std::vector<std::string>{"", "Odd"}));
+    EXPECT_EQ(a[1].m_pImage, nullptr);
+    EXPECT_STREQ(a[1].m_file, "");
+    EXPECT_EQ(Load(a, Block("Odd", dir) + "End\n", 0, 1), MATERIAL_LOAD_BAD_BLOCK);
+}
+
+TEST_F(Materials, ASignWithoutDigitsIsAMissingNumber)
+{
+    CMaterialArray a;
+    ASSERT_EQ(Load(a, "Block\nMaterial A\nFile " + picture +
+                          "\nSize - 1 \nOffset + -x \nWeight -x kg\nCost - \nEndBlock\nEnd\n"),
+              MATERIAL_LOAD_OK);
+    const CMaterialBlock& m = a[1];
+    for (double v : {m.m_sizeX, m.m_offsetX, m.m_offsetY, m.m_weight, m.m_cost}) {
+        EXPECT_EQ(v, 0.0);
+        EXPECT_FALSE(std::signbit(v));
+    }
+    EXPECT_EQ(m.m_sizeY, 1.0);
+    EXPECT_EQ(m.m_weightText, "kg");
+    const std::string written(FormatMaterialBlock(m));
+    EXPECT_EQ(written.find("-0.000000"), std::string::npos) << written;
+    EXPECT_NE(written.find("Weight 0.000000 kg\n"), std::string::npos) << written;
 }
 
 TEST_F(Materials, PicturesThatDoNotLoad)

@@ -15,6 +15,15 @@ using namespace entity_test;
 
 namespace {
 
+// The size of the stored picture of `root`'s preview block; 0 (a failure) when it is missing.
+DWORD StoredPictureSize(const FLENT_BLK& root)
+{
+    const FLENT_BLK* block = root.FindBlock(FLENT_ID_PREVIEW_BLOCK);
+    const FLENT_STR* picture = block ? block->FindText(FLENT_ID_PREVIEW_DATA) : nullptr;
+    EXPECT_NE(picture, nullptr) << "no stored picture";
+    return picture ? picture->GetLength() : 0;
+}
+
 std::vector<BYTE> Pixels(WORD format, WORD w, WORD h)
 {
     std::vector<BYTE> p(static_cast<size_t>(format & 15) * w * h);
@@ -44,7 +53,9 @@ TEST(PreviewBlock, SetAndGetRawAndDecoded)
     FLENT_BLK* block = root.FindBlock(53);
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(block->GetIntCount(51), 3u);
-    EXPECT_EQ(block->Find(52)->GetKind(), FLENT_KIND_BSTR);
+    const FLENT* picture = block->Find(52);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->GetKind(), FLENT_KIND_BSTR);
 
     char caption[5];
     DWORD size = 0;
@@ -65,7 +76,7 @@ TEST(PreviewBlock, SetAndGetRawAndDecoded)
     DWORD rawSize;
     std::memcpy(&rawSize, raw + 4, 4);
     EXPECT_EQ(rawSize, px.size());
-    EXPECT_EQ(size, root.FindBlock(53)->FindText(52)->GetLength());
+    EXPECT_EQ(size, StoredPictureSize(root));
     std::free(raw);
 
     // Too few pixel bytes are refused.
@@ -117,7 +128,7 @@ TEST(TitleReader, ReadsTitleAndPicturePreviewInEveryVariant)
         EXPECT_EQ(std::string(got), title.substr(0, 511));
         EXPECT_FALSE(vector);
         ASSERT_NE(preview, nullptr);
-        EXPECT_EQ(size, root.FindBlock(53)->FindText(52)->GetLength());
+        EXPECT_EQ(size, StoredPictureSize(root));
         BYTE* pixels = FLENT_DecompressPicture(static_cast<BYTE*>(preview), size, 3, 8, 8);
         ASSERT_NE(pixels, nullptr);
         EXPECT_EQ(std::memcmp(pixels, px.data(), px.size()), 0);

@@ -93,6 +93,35 @@ TEST_F(ToolLists, ImportReadsNumberAndOneWord)
     EXPECT_EQ(Contents(a), (Tools{{7, "before"}}));
 }
 
+TEST_F(ToolLists, AFolderIsNoToolFile)
+{
+    // A folder opens on this system and reads as an empty file: it must fail like a missing file.
+    for (int merge : {0, 1}) {
+        CToolsArray a;
+        Set(a, {{100, "Knife"}});
+        EXPECT_EQ(a.ImportTools(CString(dir.c_str()), merge, 1), 1) << merge;
+        EXPECT_EQ(Contents(a), (Tools{{100, "Knife"}})) << merge;
+    }
+}
+
+TEST_F(ToolLists, LineBreaksInNamesAreSavedAsSpaces)
+{
+    CToolsArray a;
+    Set(a, {{100, "a\nb"}, {101, "c"}});
+    EXPECT_EQ(a.SaveTools(), 0);
+    CToolsArray b;
+    EXPECT_EQ(b.LoadTools(), 2);
+    EXPECT_EQ(Contents(b), (Tools{{100, "a b"}, {101, "c"}}));
+
+    // A later save with a line break replaces the earlier name rather than leaving it stale.
+    Set(a, {{100, "Old"}});
+    EXPECT_EQ(a.SaveTools(), 0);
+    Set(a, {{100, "New\r\nName"}, {102, "x\ry"}});
+    EXPECT_EQ(a.SaveTools(), 0);
+    EXPECT_EQ(b.LoadTools(), 2);
+    EXPECT_EQ(Contents(b), (Tools{{100, "New Name"}, {102, "x y"}}));
+}
+
 TEST_F(ToolLists, MergingImport)
 {
     const std::string file = "100 NewKnife\n300 Marker\n200 NewPen\n100 Other\n";

@@ -241,6 +241,9 @@ protected:
     friend class FLENT_IO;
     void Append(FLENT* child, BOOL front) noexcept;
     void DeriveElementCount() noexcept;
+    BOOL ReadMarker(FLENT_IO* io, const struct FLENT_HDR& h);
+    BOOL ReadName(FLENT_IO* io, DWORD n);
+    void Clear() noexcept;
 
     FLENT* m_first;
     FLENT* m_last;
@@ -342,8 +345,10 @@ public:
     DWORD ReadValues32(DWORD* values, DWORD count, BOOL floats) noexcept;
     BOOL WriteValues16(const WORD* values, DWORD count, DWORD id, WORD failCode) noexcept;
     BOOL WriteValues32(const DWORD* values, DWORD count, BOOL floats, DWORD id, WORD failCode) noexcept;
-    // Bytes a sink can still give from the current position (huge when not known).
+    // Bytes a sink can still give from the current position; kUnknownSize when the sink cannot
+    // tell (a pipe), and readers must then grow their buffers as the data arrives.
     unsigned long long Remaining() noexcept;
+    static constexpr unsigned long long kUnknownSize = ~0ULL;
 
     // Seek (origin SEEK_SET, SEEK_CUR, SEEK_END) and tell on any sink; failures log 27 / 28.
     int Seek(long offset, int origin, DWORD id = 0) noexcept;
@@ -381,7 +386,8 @@ private:
     void Init(DWORD key, int variant) noexcept;
     DWORD SinkRead(void* data, DWORD n) noexcept;
     BOOL SinkWrite(const void* data, DWORD n) noexcept;
-    BOOL SkipBlockBody(DWORD blockId, int depth) noexcept;
+    BOOL SkipBlockBody(DWORD blockId, DWORD holderId, int depth) noexcept;
+    BOOL DiscardForward(long offset) noexcept;
 
     WORD m_worst;
     WORD m_variant;

@@ -44,7 +44,8 @@ public:
     // Replaces the contents with the tools of the profile; returns how many were loaded.
     int LoadTools();
     // Writes the tools to the profile and replaces the stored list of tool names (type 120).
-    // Returns 0.
+    // Line breaks in names are written as spaces. Returns 0, or 1 when a profile write failed
+    // (the other values are still written).
     int SaveTools();
     // Writes the tool layers file (TOOLS_FILE_*).
     int ExportTools(const CString& path);

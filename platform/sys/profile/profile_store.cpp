@@ -16,7 +16,6 @@ namespace miscprofile {
 
 namespace {
 
-constexpr int64_t kGranularityNs = 2100000000; // 2.1 s
 constexpr size_t kMaxEntries = 32;
 
 struct Signature {
@@ -109,6 +108,17 @@ bool ReadWithSignature(const std::string& path, std::string& bytes, Signature& s
     return true;
 }
 
+} // namespace
+
+bool IsSettled(int64_t mtimeNs, int64_t nowNs)
+{
+    // A stamp in the future (a clock set back) never settles early; the difference cannot
+    // overflow for stamps of real files.
+    return nowNs - mtimeNs > kGranularityNs;
+}
+
+namespace {
+
 // Load with g_mutex held.
 DocPtr LoadLocked(const std::string& path, DWORD& error)
 {
@@ -140,7 +150,7 @@ DocPtr LoadLocked(const std::string& path, DWORD& error)
     }
     it->second.sig = sig;
     it->second.doc = doc;
-    it->second.settled = NowNs() - sig.mtimeNs > kGranularityNs;
+    it->second.settled = IsSettled(sig.mtimeNs, NowNs());
     it->second.lastUse = ++g_useCounter;
     error = ERROR_SUCCESS;
     return doc;

@@ -8,6 +8,7 @@
 // entry is checked against the file's bytes on every use until it is old enough.
 #include "win32/inifile.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -28,6 +29,13 @@ DocPtr Load(const std::string& path, DWORD* error = nullptr);
 // the text, replaces the file atomically. ERROR_SUCCESS or a Win32 error; the file is unchanged
 // on error.
 DWORD Update(const std::string& path, const Edit& edit);
+
+// The settling rule: a file modified at mtimeNs and read at nowNs (both nanoseconds of the real
+// time clock) may be trusted on its signature alone only when more than the granularity (2.1 s)
+// lay between the two. Exactly 2.1 s is not enough: the later stamp could still round to the
+// earlier one on a coarse file system.
+constexpr int64_t kGranularityNs = 2100000000;
+bool IsSettled(int64_t mtimeNs, int64_t nowNs);
 
 // Drops one file, or every file, from the cache.
 void Forget(const std::string& path);

@@ -12,15 +12,42 @@ namespace {
 constexpr BYTE kPooled = 1;          // m_store: the payload came from the pooled heap
 constexpr DWORD kBigRead = 1u << 20; // payloads above this are checked against the sink first
 
-// How many bytes of a payload of `want` bytes to allocate before reading it: everything for
-// modest sizes, else no more than the sink can still give, so a made-up count cannot drive a
-// gigantic allocation. A payload cut short then reads short, as it would have anyway.
-unsigned long long Affordable(FLENT_IO* io, unsigned long long want)
+// How many elements of a payload of `want` to allocate before reading it: everything for modest
+// sizes, else no more than a source of known size still holds. A source of unknown size (a pipe)
+// gets a first chunk and `grows` is set: the buffer then grows only as data actually arrives, so
+// a made-up count never decides an allocation by itself.
+template <class T>
+DWORD FirstCapacity(FLENT_IO* io, DWORD want, bool* grows)
 {
-    if (want <= kBigRead)
+    *grows = false;
+    if (1ULL * want * sizeof(T) <= kBigRead)
         return want;
     unsigned long long left = io->Remaining();
-    return want < left ? want : left;
+    if (left == FLENT_IO::kUnknownSize) {
+        *grows = true;
+        return static_cast<DWORD>(kBigRead / sizeof(T));
+    }
+    left /= sizeof(T);
+    return want < left ? want : static_cast<DWORD>(left);
+}
+
+// Grows a buffer of `cap` elements (from malloc: never pooled at these sizes) to room for at
+// least `need`, doubling, at most `want`; texts keep a byte for their NUL. FALSE when memory ran
+// out (the old buffer is kept).
+template <class T>
+bool GrowTo(T*& values, DWORD& cap, DWORD need, DWORD want)
+{
+    unsigned long long next = 2ULL * cap;
+    if (next < need)
+        next = need;
+    if (next > want)
+        next = want;
+    void* p = std::realloc(values, size_t(next) * sizeof(T) + (std::is_same_v<T, char> ? 1 : 0));
+    if (!p)
+        return false;
+    values = static_cast<T*>(p);
+    cap = static_cast<DWORD>(next);
+    return true;
 }
 
 template <class T>
@@ -95,7 +122,8 @@ BOOL ReadArray(FLENT_IO* io, DWORD id, long long arg, const ArrayCodes& codes, T
         return FALSE;
     bool medium = (arg & FLENT_RD_MEDIUM) != 0;
     DWORD want = static_cast<DWORD>(arg & 0x3FFFFFFF);
-    DWORD cap = static_cast<DWORD>(Affordable(io, 1ULL * want * sizeof(T)) / sizeof(T));
+    bool grows = false;
+    DWORD cap = FirstCapacity<T>(io, want, &grows);
     if (cap > 0) {
         values = AllocArray<T>(cap, store);
         if (!values) {
@@ -103,8 +131,18 @@ BOOL ReadArray(FLENT_IO* io, DWORD id, long long arg, const ArrayCodes& codes, T
             return FALSE;
         }
     }
-    count = cap;
     DWORD got = cap ? ReadInto(io, values, cap) : 0;
+    while (grows && got == cap && cap < want) {
+        if (!GrowTo(values, cap, cap + 1, want)) {
+            count = got;
+            io->Log(FLENT_SEV_ERROR, medium ? codes.noMemoryMedium : codes.noMemory, id, want);
+            return FALSE;
+        }
+        got += ReadInto(io, values + got, cap - got);
+    }
+    if (grows && got < cap)
+        cap = got;  // a source of unknown size gave no more than this
+    count = cap;
     if (got == want)
         return TRUE;
     // Cut short: keep what arrived (floats are all cleared), the rest zero.
@@ -219,7 +257,8 @@ BOOL FLENT_STR::Read(FLENT_IO* io, long long arg)
     if (io->IsFailed())
         return FALSE;
     DWORD len = static_cast<DWORD>(arg & 0xFFFFFFFF);
-    DWORD cap = static_cast<DWORD>(Affordable(io, len));
+    bool grows = false;
+    DWORD cap = FirstCapacity<char>(io, len, &grows);
     m_data = AllocArray<char>(size_t(cap) + 1, m_store);
     if (!m_data) {
         io->Log(FLENT_SEV_ERROR, (arg & FLENT_RD_LONGLEN) ? 32 : 31, m_id, len);
@@ -230,6 +269,12 @@ BOOL FLENT_STR::Read(FLENT_IO* io, long long arg)
     while (pos < len) {
         DWORD run = len - pos < 1024 ? len - pos : 1024;
         WORD code = run == 1024 ? 13 : 14;
+        if (grows && cap - pos < run && !GrowTo(m_data, cap, pos + run, len)) {
+            m_data[pos] = '\0';
+            m_length = pos;
+            io->Log(FLENT_SEV_ERROR, (arg & FLENT_RD_LONGLEN) ? 32 : 31, m_id, len);
+            return FALSE;
+        }
         DWORD room = cap - pos < run ? cap - pos : run;
         DWORD got = io->ReadAvail(m_data + pos, room);
         pos += got;

@@ -2,7 +2,22 @@
 // deferred byte string 580 and the derived element count of block 3.
 #include "misc/data/entity.h"
 
+#include <cstring>
+
+#include "entity_heap.h"
+
 namespace {
+
+constexpr BYTE kPooled = 1;  // m_store: the name came from the pooled heap
+
+// The id of the block that holds `b`: its parent, or the list's parent for a list element.
+DWORD HolderId(const FLENT* b)
+{
+    const FLENT* p = b->GetParent();
+    if (p && p->GetKind() == FLENT_KIND_LST)
+        p = p->GetParent();
+    return p ? p->GetId() : 0;
+}
 
 // Ids present among a block's children, so that a repeated id is found without scanning the
 // children for every new entity.
@@ -66,7 +81,9 @@ BOOL FLENT_BLK::Read(FLENT_IO* io, long long filterArg)
 {
     int filter = static_cast<int>(filterArg);
     if (io->m_depth >= FLENT_IO::kMaxDepth) {
-        io->Log(FLENT_SEV_ERROR, 30, m_id, m_parent ? m_parent->m_id : 0);
+        // Code 30 names the refused block and the block that holds it, whether the block is
+        // read (here) or skipped (FLENT_IO::SkipBlockBody).
+        io->Log(FLENT_SEV_ERROR, 30, m_id, HolderId(this));
         return FALSE;
     }
     ++io->m_depth;
@@ -80,36 +97,12 @@ BOOL FLENT_BLK::Read(FLENT_IO* io, long long filterArg)
         if (h.cls == 0 && h.code == 0)
             break;
         if (h.cls == 1) {
-            // Attribute marker: in variant 0 the whole header, else the id field.
-            DWORD marker = io->GetVariant() == 0 ? ((h.cls << 13) | (h.code << 10) | h.id) : h.id;
-            if (marker > 0x2000 && marker < 0x2400) {
-                DWORD n = marker - 0x2000;
-                char name[1024];
-                if (!io->ReadRun(name, n, m_id, 14))
-                    break;
-                if (m_nameLen)
-                    io->Log(FLENT_SEV_WARNING, 3, m_id, 0);
-                if (!SetName(name, static_cast<int>(n)))
-                    io->Log(FLENT_SEV_ERROR, 30, m_id, m_id);
-            } else if (marker > 0x2400 && marker < 0x2800) {
-                if (m_elemCount)
-                    io->Log(FLENT_SEV_WARNING, 2, m_id, 0);
-                m_elemCount = static_cast<WORD>(marker - 0x2400);
-            } else if (marker >= 0x2800 && marker < 0x3000 && (marker & 0xFF)) {
-                int i = (marker - 0x2800) >> 8;
-                if (m_flags[i])
-                    io->Log(FLENT_SEV_WARNING, 1, m_id, 0);
-                m_flags[i] = static_cast<BYTE>(marker & 0xFF);
-            }
-            continue;
-        }
-        if (h.cls > 7)
-            continue;
-        if (h.cls == 0 && h.code > 7) {
-            io->Log(FLENT_SEV_FORMAT, 5, h.code, m_id);
+            if (!ReadMarker(io, h))
+                break;
             continue;
         }
 
+        // Every header but a marker is checked for a repeated id first, unknown ones included.
         DWORD id = h.id & 0x3FF;
         int kind = KindOf(h);
         bool element = h.cls == 0 && h.code == 4;
@@ -119,6 +112,12 @@ BOOL FLENT_BLK::Read(FLENT_IO* io, long long filterArg)
             existing = lastList && lastList->m_id == id ? lastList : Find(id, FLENT_KIND_ANY);
             if (existing && !(element && existing->m_kind == FLENT_KIND_LST))
                 io->Log(FLENT_SEV_ERROR, 29, id, m_id);
+        }
+        if (h.cls > 7)
+            continue;
+        if (h.cls == 0 && h.code > 7) {
+            io->Log(FLENT_SEV_FORMAT, 5, h.code, m_id);
+            continue;
         }
 
         // Decide whether the entity is read, and into what; everything else is skipped.
@@ -216,11 +215,74 @@ BOOL FLENT_BLK::Read(FLENT_IO* io, long long filterArg)
         }
         if (kind == FLENT_KIND_LST)
             lastList = static_cast<FLENT_BLK_LST*>(target);
+        else if (kind == FLENT_KIND_BLK && target == existing)
+            static_cast<FLENT_BLK*>(target)->Clear();  // a repeated block replaces the first
         target->Read(io, arg);
     }
     --io->m_depth;
     DeriveElementCount();
     return !io->IsFailed();
+}
+
+// An attribute marker (class 1): in variant 0 the whole header, else the id field. FALSE when
+// the stream failed.
+BOOL FLENT_BLK::ReadMarker(FLENT_IO* io, const FLENT_HDR& h)
+{
+    DWORD marker = io->GetVariant() == 0 ? ((h.cls << 13) | (h.code << 10) | h.id) : h.id;
+    if (marker > 0x2000 && marker < 0x2400) {
+        if (m_nameLen)
+            io->Log(FLENT_SEV_WARNING, 3, m_id, 0);
+        return ReadName(io, marker - 0x2000);
+    }
+    if (marker > 0x2400 && marker < 0x2800) {
+        if (m_elemCount)
+            io->Log(FLENT_SEV_WARNING, 2, m_id, 0);
+        m_elemCount = static_cast<WORD>(marker - 0x2400);
+    } else if (marker >= 0x2800 && marker < 0x3000 && (marker & 0xFF)) {
+        int i = (marker - 0x2800) >> 8;
+        if (m_flags[i])
+            io->Log(FLENT_SEV_WARNING, 1, m_id, 0);
+        m_flags[i] = static_cast<BYTE>(marker & 0xFF);
+    }
+    return TRUE;
+}
+
+// Reads n name bytes (1 to 1023) straight into a new name buffer: nothing of the size of a
+// name sits on the frames of the recursive block reader.
+BOOL FLENT_BLK::ReadName(FLENT_IO* io, DWORD n)
+{
+    bool pooled = false;
+    char* name = static_cast<char*>(flent_heap::AllocPayload(size_t(n) + 1, &pooled));
+    if (!name) {
+        io->Log(FLENT_SEV_ERROR, 30, m_id, m_id);
+        return FALSE;
+    }
+    if (!io->ReadRun(name, n, m_id, 14)) {
+        flent_heap::FreePayload(name, pooled);
+        return FALSE;
+    }
+    name[n] = '\0';
+    SetName(nullptr, 0);
+    m_name = name;
+    m_nameLen = static_cast<WORD>(n);
+    if (pooled)
+        m_store |= kPooled;
+    return TRUE;
+}
+
+// Empties the block (children, name, count and flags) before a repeated block is read into it.
+void FLENT_BLK::Clear() noexcept
+{
+    FLENT* c = m_first;
+    while (c) {
+        FLENT* next = c->m_next;
+        delete c;
+        c = next;
+    }
+    m_first = m_last = nullptr;
+    SetName(nullptr, 0);
+    std::memset(m_flags, 0, sizeof m_flags);
+    m_elemCount = 0;
 }
 
 // Block 3 keeps counts from 1024 to 16383 that its marker cannot carry: they follow from its

@@ -124,7 +124,7 @@ unsigned long long FLENT_IO::Remaining() noexcept
     if (m_file) {
         long pos = std::ftell(m_file);
         if (pos < 0 || std::fseek(m_file, 0, SEEK_END) != 0)
-            return ULLONG_MAX;
+            return kUnknownSize;
         long end = std::ftell(m_file);
         if (std::fseek(m_file, pos, SEEK_SET) != 0)
             m_failed = TRUE;
@@ -136,8 +136,11 @@ unsigned long long FLENT_IO::Remaining() noexcept
 int FLENT_IO::Seek(long offset, int origin, DWORD id) noexcept
 {
     int result = 1;
-    if (m_file)
+    if (m_file) {
         result = std::fseek(m_file, offset, origin);
+        if (result != 0 && origin == SEEK_CUR && offset > 0)
+            result = DiscardForward(offset) ? 0 : 1;
+    }
     else if (m_mem)
         result = m_mem->Seek(offset, origin);
     else if (m_clip)
@@ -145,6 +148,20 @@ int FLENT_IO::Seek(long offset, int origin, DWORD id) noexcept
     if (result != 0)
         Log(FLENT_SEV_ERROR, 27, id, 3);
     return result;
+}
+
+// A source that cannot seek (a pipe) moves forward by reading and dropping the bytes.
+BOOL FLENT_IO::DiscardForward(long offset) noexcept
+{
+    char scratch[4096];
+    while (offset > 0) {
+        size_t n = offset < static_cast<long>(sizeof scratch) ? static_cast<size_t>(offset) : sizeof scratch;
+        size_t got = std::fread(scratch, 1, n, m_file);
+        offset -= static_cast<long>(got);
+        if (got < n)
+            return FALSE;
+    }
+    return TRUE;
 }
 
 long FLENT_IO::Tell(DWORD id) noexcept
@@ -364,7 +381,7 @@ BOOL FLENT_IO::Skip(const FLENT_HDR& h, DWORD ownerId, int depth) noexcept
             return TRUE;
         case 1:
         case 4:
-            return SkipBlockBody(id, depth + 1);
+            return SkipBlockBody(id, ownerId, depth + 1);
         case 2:
         case 6:
             if (!Read16(&len16, id))
@@ -404,10 +421,11 @@ BOOL FLENT_IO::Skip(const FLENT_HDR& h, DWORD ownerId, int depth) noexcept
     return bytes == 0 || Seek(static_cast<long>(bytes), SEEK_CUR, id) == 0;
 }
 
-BOOL FLENT_IO::SkipBlockBody(DWORD blockId, int depth) noexcept
+BOOL FLENT_IO::SkipBlockBody(DWORD blockId, DWORD holderId, int depth) noexcept
 {
     if (depth > kMaxDepth) {
-        Log(FLENT_SEV_ERROR, 30, blockId, 0);
+        // Same arguments as a block refused while it is read: the block and its holder.
+        Log(FLENT_SEV_ERROR, 30, blockId, holderId);
         return FALSE;
     }
     FLENT_HDR h;

@@ -3,6 +3,8 @@
 // reader's name index, and the numbers of the file in the C locale's form.
 #include <afx.h>
 
+#include <cstdio>
+
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -29,9 +31,17 @@ private:
     std::unordered_map<std::string, int> m_first;
 };
 
+// Opens a file for reading as text, only when it is a regular file that gives its first byte
+// (or ends cleanly): a folder, which the C library opens and then reads as an empty file, or an
+// unreadable file answers null.
+FILE* OpenTextForReading(const char* path);
+// A folder exists at path (VerifyAndFindFile accepts folders; the readers must not).
+bool IsFolder(const char* path);
+
 // The C library's string-to-double conversion in the C locale's form, whatever the process's
 // locale: leading white space, a sign, digits with '.', an exponent; it stops at the first
-// character that cannot belong to the number, and no number reads as 0.
+// character that cannot belong to the number, and no number reads as 0 (a sign without digits
+// included: never -0).
 double ParseNumber(const char* text);
 // "%f" of the value in the C locale's form (six decimals).
 void AppendFixed(CString& out, double value);

@@ -59,6 +59,16 @@ int ReadKeywordLine(FILE* file, char* line, int size, char** key, char** rest, c
             if (n > 0 && line[n - 1] == '\r') // a line written on Windows
                 line[--n] = '\0';
             result = 1;
+        } else if (n > 0 && line[n - 1] == '\r') {
+            // The CR of a Windows line end filled the buffer: the line itself fits when its LF
+            // comes next, since the CR takes no room of the line.
+            int c = std::getc(file);
+            if (c == '\n') {
+                line[--n] = '\0';
+                result = 1;
+            } else if (c != EOF) {
+                std::ungetc(c, file);
+            }
         }
     }
     char* p = line;
@@ -97,7 +107,7 @@ int CMaterialArray::LoadMaterial(char* fileName, const char* altPath, int requir
             return MATERIAL_LOAD_NOT_FOUND;
         if (!IsFileValid(CString(work), 0))
             return MATERIAL_LOAD_NOT_FOUND;
-        FILE* file = std::fopen(MiscNativePath(work).c_str(), "r");
+        FILE* file = materials_detail::OpenTextForReading(work);
         if (!file)
             return MATERIAL_LOAD_NOT_FOUND;
         FileCloser closer{file};
@@ -200,7 +210,7 @@ int CMaterialArray::read_mat_block(FILE* file, const char* profilePath, int requ
         return 1; // the record keeps what it had
     // A picture that is not where the line says is looked for in the profile's folder.
     VerifyAndFindFile(record.m_file, nullptr, profilePath, 0);
-    if (record.m_file[0]) {
+    if (record.m_file[0] && !materials_detail::IsFolder(record.m_file)) {
         delete record.m_pImage;
         record.m_pImage = new CWinImageFile;
         if (!record.m_pImage->LoadDiskData(CGenString(record.m_file))) {

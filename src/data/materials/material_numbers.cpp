@@ -63,7 +63,7 @@ double ParseNumber(const char* text)
     if (r.ec == std::errc::result_out_of_range)
         value = Magnitude(p) > 0 ? HUGE_VAL : 0.0;
     else if (r.ec != std::errc())
-        value = 0.0;
+        return 0.0;  // no digits: a missing number, whatever sign stood before it
     return negative ? -value : value;
 }
 

@@ -1,10 +1,12 @@
 // Resolving file names of the material files, and the last used fabric pattern profile.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "misc/data/materials.h"
 #include "misc/frame/profile.h"
+#include "material_detail.h"
 
 namespace {
 
@@ -59,6 +61,32 @@ int VerifyAndFindFile(char* path, const char* defaultExt, const char* altPath, i
     path[0] = '\0';
     return 0;
 }
+
+namespace materials_detail {
+
+bool IsFolder(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+FILE* OpenTextForReading(const char* path)
+{
+    if (!path || !Exists(path) || IsFolder(path))
+        return nullptr;
+    FILE* file = std::fopen(MiscNativePath(path).c_str(), "r");
+    if (!file)
+        return nullptr;
+    // The first read tells a readable file from one that opened but cannot be read.
+    int c = std::getc(file);
+    if (c == EOF ? std::ferror(file) != 0 : std::ungetc(c, file) == EOF) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
+}
+
+} // namespace materials_detail
 
 int ReadFabricPatternFileName(char* buffer, const char* altPath)
 {

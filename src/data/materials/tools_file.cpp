@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "misc/data/tools.h"
+#include "material_detail.h"
 
 namespace {
 
@@ -94,7 +95,7 @@ int CToolsArray::ExportTools(const CString& path)
 
 int CToolsArray::ImportTools(const CString& path)
 {
-    FILE* file = std::fopen(MiscNativePath(path).c_str(), "r");
+    FILE* file = materials_detail::OpenTextForReading(path);
     if (!file)
         return TOOLS_FILE_OPEN_FAILED;
     FileCloser closer{file};

@@ -18,6 +18,21 @@ CString Trimmed(const CString& text)
     return copy;
 }
 
+// A name as the profile can hold it: trimmed, on one line. The profile refuses values with line
+// breaks, so each break (CR LF, CR or LF) becomes a space, as in the material files.
+CString ProfileName(const CString& text)
+{
+    CString name = Trimmed(text);
+    CString out;
+    const char* p = name.GetString();
+    for (int i = 0; i < name.GetLength(); ++i) {
+        if (p[i] == '\r' && p[i + 1] == '\n')
+            continue;  // the LF that follows stands for both
+        out += (p[i] == '\r' || p[i] == '\n') ? ' ' : p[i];
+    }
+    return out;
+}
+
 CString NumberKey(int number)
 {
     CString key;
@@ -51,7 +66,8 @@ int CToolsArray::SaveTools()
     int last = 0;
     for (INT_PTR i = 0; i < m_nSize; ++i)
         last = std::max(last, static_cast<int>(m_pData[i].m_number));
-    ProfileWriteString(kSection, kLastKey, NumberKey(last), 1);
+    // Every write is attempted; any that fails makes the answer 1.
+    bool failed = !ProfileWriteString(kSection, kLastKey, NumberKey(last), 1);
     // Keys are written up to the last valid number only: LoadTools reads no further, and a
     // stray huge number must not write billions of keys.
     const int lastKey = std::min(last, TOOLS_MAX_NUMBER);
@@ -62,7 +78,8 @@ int CToolsArray::SaveTools()
             first[static_cast<size_t>(m_pData[i].m_number)] = i;
     for (int n = TOOLS_MIN_NUMBER; n <= lastKey; ++n) {
         const INT_PTR i = first[static_cast<size_t>(n)];
-        ProfileWriteString(kSection, NumberKey(n), i >= 0 ? Trimmed(m_pData[i].m_name) : CString(), 1);
+        if (!ProfileWriteString(kSection, NumberKey(n), i >= 0 ? ProfileName(m_pData[i].m_name) : CString(), 1))
+            failed = true;
     }
     CString listName;
     getNameByType(listName, COMBO_LIST_TOOL_NAME);
@@ -73,7 +90,7 @@ int CToolsArray::SaveTools()
             list.AddComboItem(new CComboItem(name, listName), 0);
     }
     list.Store(COMBO_LIST_TOOL_NAME);
-    return 0;
+    return failed ? 1 : 0;
 }
 
 void CToolsArray::Sort(int descending, int byName)
