@@ -44,18 +44,22 @@ TEST(ToleranceBoundaries, PointInPolygonOnEachEdge)
     InterfacePoint pts[4];
     for (int i = 0; i < 4; ++i)
         pts[i].x = xs[i], pts[i].y = ys[i];
+    // 1 on the boundary, 2 inside, 0 outside. The array form first refuses points outside the
+    // bounding box without tolerance; the point form has no such step.
     const struct {
         double x, y;
-        int expected;  // 1 on the boundary, 2 inside, 0 outside
+        int arrays, points;
     } cases[] = {
-        {10.5, 5, 1},   {10.5009765625, 5, 0}, {-0.5, 5, 1},  {-0.5009765625, 5, 0},
-        {5, 10.5, 1},   {5, 10.5009765625, 0}, {5, -0.5, 1},  {5, -0.5009765625, 0},
-        {9.5, 5, 1},    {9.4990234375, 5, 2},  {0.5, 5, 1},   {0.5009765625, 5, 2},
-        {10.5, 10.5, 1}, {-0.5, -0.5, 1},      {10.5, 10.5009765625, 0},
+        {10.5, 5, 0, 1},   {10.5009765625, 5, 0, 0}, {-0.5, 5, 0, 1},  {-0.5009765625, 5, 0, 0},
+        {5, 10.5, 0, 1},   {5, 10.5009765625, 0, 0}, {5, -0.5, 0, 1},  {5, -0.5009765625, 0, 0},
+        {10.5, 10.5, 0, 1}, {-0.5, -0.5, 0, 1},      {10.5, 10.5009765625, 0, 0},
+        {9.5, 5, 1, 1},    {9.4990234375, 5, 2, 2},  {0.5, 5, 1, 1},   {0.5009765625, 5, 2, 2},
+        {5, 9.5, 1, 1},    {5, 9.4990234375, 2, 2},  {5, 0.5, 1, 1},   {5, 0.5009765625, 2, 2},
+        {10, 5, 1, 1},     {5, 0, 1, 1},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(tfPolIntPoint(4, xs, ys, c.x, c.y, 0.5), c.expected) << c.x << " " << c.y;
-        EXPECT_EQ(tfPolIntPoint(4, pts, c.x, c.y, 0.5), c.expected) << c.x << " " << c.y;
+        EXPECT_EQ(tfPolIntPoint(4, xs, ys, c.x, c.y, 0.5), c.arrays) << c.x << " " << c.y;
+        EXPECT_EQ(tfPolIntPoint(4, pts, c.x, c.y, 0.5), c.points) << c.x << " " << c.y;
     }
 }
 
