@@ -56,22 +56,22 @@ bool ReadList(const std::string& path, CComboItemList& list, std::string* error)
 
 Value ListToJson(CComboItemList& list)
 {
-    Value out = Value::MakeObject();
-    Value& items = out.Set("items", Value::MakeArray());
+    Value out = Value::object();
+    Value& items = json::Set(out, "items", Value::array());
     for (int i = 0; i < list.GetSize(); ++i) {
         const CComboItem* item = list.GetComboItem(i);
-        Value& v = items.Push(Value::MakeObject());
-        v.Set("name", Value::Text(json::Latin1ToUtf8(item->m_strName.View())));
-        v.Set("type", Value::Text(json::Latin1ToUtf8(item->m_strTypeName.View())));
+        Value& v = json::Push(items, Value::object());
+        json::Set(v, "name", Value(json::Latin1ToUtf8(item->m_strName.View())));
+        json::Set(v, "type", Value(json::Latin1ToUtf8(item->m_strTypeName.View())));
     }
     return out;
 }
 
 bool Latin1Member(const Value& item, const char* key, CString& out, std::string* error)
 {
-    const Value* v = item.Find(key);
+    const Value* v = json::Find(item, key);
     std::string bytes;
-    if (!v || !v->IsString() || !json::Utf8ToLatin1(v->AsString(), &bytes)) {
+    if (!v || !v->is_string() || !json::Utf8ToLatin1(v->get_ref<const std::string&>(), &bytes)) {
         *error = std::string("each item needs a \"") + key + "\" string of code points 0 to 255";
         return false;
     }
@@ -85,14 +85,14 @@ bool Latin1Member(const Value& item, const char* key, CString& out, std::string*
 
 bool JsonToList(const Value& doc, CComboItemList& list, std::string* error)
 {
-    const Value* items = doc.IsObject() ? doc.Find("items") : nullptr;
-    if (!items || !items->IsArray()) {
+    const Value* items = doc.is_object() ? json::Find(doc, "items") : nullptr;
+    if (!items || !items->is_array()) {
         *error = "expected {\"items\": [...]}";
         return false;
     }
-    for (const Value& item : items->Items()) {
+    for (const Value& item : *items) {
         auto* entry = new CComboItem;
-        if (!item.IsObject() || !Latin1Member(item, "name", entry->m_strName, error) ||
+        if (!item.is_object() || !Latin1Member(item, "name", entry->m_strName, error) ||
             !Latin1Member(item, "type", entry->m_strTypeName, error)) {
             if (error->empty())
                 *error = "each item must be an object";

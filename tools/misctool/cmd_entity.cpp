@@ -35,9 +35,9 @@ using json::Value;
 
 Value Ints(const FLENT_INT* a)
 {
-    Value v = Value::MakeArray();
+    Value v = Value::array();
     for (DWORD i = 0; i < a->GetCount(); ++i)
-        v.Push(Value::Integer(a->GetAt(i)));
+        json::Push(v, Value(a->GetAt(i)));
     return v;
 }
 
@@ -45,50 +45,50 @@ Value BlockToJson(const FLENT_BLK* b);
 
 Value EntityToJson(const FLENT* e)
 {
-    Value v = Value::MakeObject();
+    Value v = Value::object();
     switch (e->GetKind()) {
     case FLENT_KIND_BLK:
         return BlockToJson(static_cast<const FLENT_BLK*>(e));
     case FLENT_KIND_LST: {
-        v.Set("type", Value::Text("list"));
-        v.Set("id", Value::Integer(e->GetId()));
-        Value& elements = v.Set("elements", Value::MakeArray());
+        json::Set(v, "type", Value("list"));
+        json::Set(v, "id", Value(e->GetId()));
+        Value& elements = json::Set(v, "elements", Value::array());
         for (const FLENT* el = e->GetFirstElement(); el; el = el->GetNext())
-            elements.Push(BlockToJson(static_cast<const FLENT_BLK*>(el)));
+            json::Push(elements, BlockToJson(static_cast<const FLENT_BLK*>(el)));
         return v;
     }
     case FLENT_KIND_STR:
     case FLENT_KIND_BSTR: {
         auto* s = static_cast<const FLENT_STR*>(e);
-        v.Set("type", Value::Text(e->GetKind() == FLENT_KIND_STR ? "text" : "bytes"));
-        v.Set("id", Value::Integer(e->GetId()));
-        v.Set("data", Value::Text(json::Latin1ToUtf8(std::string_view(s->GetData() ? s->GetData() : "", s->GetLength()))));
+        json::Set(v, "type", Value(e->GetKind() == FLENT_KIND_STR ? "text" : "bytes"));
+        json::Set(v, "id", Value(e->GetId()));
+        json::Set(v, "data", Value(json::Latin1ToUtf8(std::string_view(s->GetData() ? s->GetData() : "", s->GetLength()))));
         return v;
     }
     case FLENT_KIND_INT:
-        v.Set("type", Value::Text("u16"));
-        v.Set("id", Value::Integer(e->GetId()));
-        v.Set("values", Ints(static_cast<const FLENT_INT*>(e)));
+        json::Set(v, "type", Value("u16"));
+        json::Set(v, "id", Value(e->GetId()));
+        json::Set(v, "values", Ints(static_cast<const FLENT_INT*>(e)));
         return v;
     case FLENT_KIND_LNG: {
         auto* a = static_cast<const FLENT_LNG*>(e);
-        v.Set("type", Value::Text("i32"));
-        v.Set("id", Value::Integer(e->GetId()));
-        Value& values = v.Set("values", Value::MakeArray());
+        json::Set(v, "type", Value("i32"));
+        json::Set(v, "id", Value(e->GetId()));
+        Value& values = json::Set(v, "values", Value::array());
         for (DWORD i = 0; i < a->GetCount(); ++i)
-            values.Push(Value::Integer(a->GetAt(i)));
+            json::Push(values, Value(a->GetAt(i)));
         return v;
     }
     case FLENT_KIND_FLT: {
         auto* a = static_cast<const FLENT_FLT*>(e);
-        v.Set("type", Value::Text("f32"));
-        v.Set("id", Value::Integer(e->GetId()));
-        Value& bits = v.Set("bits", Value::MakeArray());
+        json::Set(v, "type", Value("f32"));
+        json::Set(v, "id", Value(e->GetId()));
+        Value& bits = json::Set(v, "bits", Value::array());
         for (DWORD i = 0; i < a->GetCount(); ++i) {
             float f = a->GetAt(i);
             DWORD b;
             std::memcpy(&b, &f, 4);
-            bits.Push(Value::Integer(b));
+            json::Push(bits, Value(b));
         }
         return v;
     }
@@ -99,18 +99,18 @@ Value EntityToJson(const FLENT* e)
 
 Value BlockToJson(const FLENT_BLK* b)
 {
-    Value v = Value::MakeObject();
-    v.Set("type", Value::Text("block"));
-    v.Set("id", Value::Integer(b->GetId()));
-    v.Set("name", b->GetName() ? Value::Text(json::Latin1ToUtf8(std::string_view(b->GetName(), b->GetNameLength())))
+    Value v = Value::object();
+    json::Set(v, "type", Value("block"));
+    json::Set(v, "id", Value(b->GetId()));
+    json::Set(v, "name", b->GetName() ? Value(json::Latin1ToUtf8(std::string_view(b->GetName(), b->GetNameLength())))
                                : Value());
-    v.Set("count", Value::Integer(b->GetElementCount()));
-    Value& flags = v.Set("flags", Value::MakeArray());
+    json::Set(v, "count", Value(b->GetElementCount()));
+    Value& flags = json::Set(v, "flags", Value::array());
     for (int i = 0; i < 8; ++i)
-        flags.Push(Value::Integer(b->GetFlag(i)));
-    Value& children = v.Set("children", Value::MakeArray());
+        json::Push(flags, Value(b->GetFlag(i)));
+    Value& children = json::Set(v, "children", Value::array());
     for (const FLENT* c = b->GetFirstChild(); c; c = c->GetNext())
-        children.Push(EntityToJson(c));
+        json::Push(children, EntityToJson(c));
     return v;
 }
 
@@ -130,12 +130,12 @@ public:
     bool Integer(const Value& obj, const char* key, int64_t lo, int64_t hi, int64_t* out, const std::string& where,
                  bool required = true, int64_t fallback = 0)
     {
-        const Value* v = obj.Find(key);
+        const Value* v = json::Find(obj, key);
         if (!v) {
             *out = fallback;
             return !required || Fail(where, std::string("\"") + key + "\" is missing");
         }
-        if (!v->AsInteger(lo, hi, out))
+        if (!json::AsInteger(*v, lo, hi, out))
             return Fail(where, std::string("\"") + key + "\" must be an integer from " + std::to_string(lo) + " to " +
                                    std::to_string(hi));
         return true;
@@ -143,10 +143,10 @@ public:
 
     bool Bytes(const Value& obj, const char* key, std::string* out, const std::string& where)
     {
-        const Value* v = obj.Find(key);
-        if (!v || !v->IsString())
+        const Value* v = json::Find(obj, key);
+        if (!v || !v->is_string())
             return Fail(where, std::string("\"") + key + "\" must be a string");
-        if (!json::Utf8ToLatin1(v->AsString(), out))
+        if (!json::Utf8ToLatin1(v->get_ref<const std::string&>(), out))
             return Fail(where, std::string("\"") + key + "\" holds a character above U+00FF");
         return true;
     }
@@ -154,13 +154,13 @@ public:
     template <class T>
     bool Numbers(const Value& obj, const char* key, int64_t lo, int64_t hi, std::vector<T>* out, const std::string& where)
     {
-        const Value* v = obj.Find(key);
-        if (!v || !v->IsArray())
+        const Value* v = json::Find(obj, key);
+        if (!v || !v->is_array())
             return Fail(where, std::string("\"") + key + "\" must be an array");
-        out->reserve(v->Items().size());
-        for (size_t i = 0; i < v->Items().size(); ++i) {
+        out->reserve(v->size());
+        for (size_t i = 0; i < v->size(); ++i) {
             int64_t n;
-            if (!v->Items()[i].AsInteger(lo, hi, &n))
+            if (!json::AsInteger((*v)[i], lo, hi, &n))
                 return Fail(where + "." + key + "[" + std::to_string(i) + "]",
                             "must be an integer from " + std::to_string(lo) + " to " + std::to_string(hi));
             out->push_back(static_cast<T>(n));
@@ -170,7 +170,7 @@ public:
 
     FLENT_BLK* Block(const Value& v, const std::string& where)
     {
-        if (!v.IsObject() || !v.Find("type") || !v.Find("type")->IsString() || v.Find("type")->AsString() != "block") {
+        if (!v.is_object() || !json::Find(v, "type") || !json::Find(v, "type")->is_string() || json::Find(v, "type")->get_ref<const std::string&>() != "block") {
             Fail(where, "expected a block");
             return nullptr;
         }
@@ -179,8 +179,8 @@ public:
             return nullptr;
         auto block = std::make_unique<FLENT_BLK>(static_cast<DWORD>(id));
         block->SetElementCount(static_cast<WORD>(count));
-        const Value* name = v.Find("name");
-        if (name && !name->IsNull()) {
+        const Value* name = json::Find(v, "name");
+        if (name && !name->is_null()) {
             std::string bytes;
             if (!Bytes(v, "name", &bytes, where))
                 return nullptr;
@@ -190,7 +190,7 @@ public:
             }
             block->SetName(bytes.data(), static_cast<int>(bytes.size()));
         }
-        if (v.Find("flags")) {
+        if (json::Find(v, "flags")) {
             std::vector<BYTE> flags;
             if (!Numbers(v, "flags", 0, 255, &flags, where))
                 return nullptr;
@@ -201,14 +201,14 @@ public:
             for (int i = 0; i < 8; ++i)
                 block->SetFlag(i, flags[static_cast<size_t>(i)]);
         }
-        const Value* children = v.Find("children");
+        const Value* children = json::Find(v, "children");
         if (children) {
-            if (!children->IsArray()) {
+            if (!children->is_array()) {
                 Fail(where, "\"children\" must be an array");
                 return nullptr;
             }
-            for (size_t i = 0; i < children->Items().size(); ++i)
-                if (!Child(*block, children->Items()[i], where + ".children[" + std::to_string(i) + "]"))
+            for (size_t i = 0; i < children->size(); ++i)
+                if (!Child(*block, (*children)[i], where + ".children[" + std::to_string(i) + "]"))
                     return nullptr;
         }
         return block.release();
@@ -216,10 +216,10 @@ public:
 
     bool Child(FLENT_BLK& parent, const Value& v, const std::string& where)
     {
-        const Value* type = v.IsObject() ? v.Find("type") : nullptr;
-        if (!type || !type->IsString())
+        const Value* type = v.is_object() ? json::Find(v, "type") : nullptr;
+        if (!type || !type->is_string())
             return Fail(where, "expected an entity with a \"type\"");
-        const std::string& t = type->AsString();
+        const std::string& t = type->get_ref<const std::string&>();
         if (t == "block") {
             FLENT_BLK* b = Block(v, where);
             return b && parent.Insert(b);
@@ -229,12 +229,12 @@ public:
             return false;
         DWORD n = static_cast<DWORD>(id);
         if (t == "list") {
-            const Value* elements = v.Find("elements");
-            if (!elements || !elements->IsArray())
+            const Value* elements = json::Find(v, "elements");
+            if (!elements || !elements->is_array())
                 return Fail(where, "\"elements\" must be an array");
             auto list = std::make_unique<FLENT_BLK_LST>(n);
-            for (size_t i = 0; i < elements->Items().size(); ++i) {
-                FLENT_BLK* b = Block(elements->Items()[i], where + ".elements[" + std::to_string(i) + "]");
+            for (size_t i = 0; i < elements->size(); ++i) {
+                FLENT_BLK* b = Block((*elements)[i], where + ".elements[" + std::to_string(i) + "]");
                 if (!b)
                     return false;
                 list->AddElement(b);
@@ -316,20 +316,20 @@ int RunDump(Context& ctx, const std::vector<std::string>& args)
         return Fail(ctx, problem);
     FLENT_IO io(doc.file, doc.words[2], doc.variant);
     std::unique_ptr<FLENT_BLK> root(io.ReadRoot(std::atoi(filterText.c_str())));
-    Value out = Value::MakeObject();
-    out.Set("variant", Value::Integer(doc.variant));
-    out.Set("key", Value::Integer(doc.words[2]));
-    Value& header = out.Set("header", Value::MakeArray());
+    Value out = Value::object();
+    json::Set(out, "variant", Value(doc.variant));
+    json::Set(out, "key", Value(doc.words[2]));
+    Value& header = json::Set(out, "header", Value::array());
     for (int i : {0, 1, 3, 4, 5})
-        header.Push(Value::Integer(doc.words[i]));
-    out.Set("root", root ? BlockToJson(root.get()) : Value());
-    Value& errors = out.Set("errors", Value::MakeArray());
+        json::Push(header, Value(doc.words[i]));
+    json::Set(out, "root", root ? BlockToJson(root.get()) : Value());
+    Value& errors = json::Set(out, "errors", Value::array());
     for (const FLENT_ERR* e = io.GetErrors(); e; e = e->next) {
-        Value& ev = errors.Push(Value::MakeObject());
-        ev.Set("severity", Value::Integer(e->severity));
-        ev.Set("code", Value::Integer(e->code));
-        ev.Set("a", Value::Integer(e->arg1));
-        ev.Set("b", Value::Integer(e->arg2));
+        Value& ev = json::Push(errors, Value::object());
+        json::Set(ev, "severity", Value(e->severity));
+        json::Set(ev, "code", Value(e->code));
+        json::Set(ev, "a", Value(e->arg1));
+        json::Set(ev, "b", Value(e->arg2));
     }
     ctx.out << json::Write(out);
     if (!root)
@@ -353,21 +353,21 @@ int RunPack(Context& ctx, const std::vector<std::string>& args)
     std::string error;
     if (!json::Parse(text.str(), &doc, &error))
         return Fail(ctx, in + ": " + error);
-    if (!doc.IsObject())
+    if (!doc.is_object())
         return Fail(ctx, in + ": expected an object");
     Builder b;
     int64_t variant, key;
     if (!b.Integer(doc, "variant", 0, 2, &variant, "document") || !b.Integer(doc, "key", 0, UINT32_MAX, &key, "document", false))
         return Fail(ctx, in + ": " + b.error);
     std::vector<DWORD> header(5, 0);
-    if (doc.Find("header")) {
+    if (json::Find(doc, "header")) {
         header.clear();
         if (!b.Numbers(doc, "header", 0, UINT32_MAX, &header, "document"))
             return Fail(ctx, in + ": " + b.error);
         if (header.size() != 5)
             return Fail(ctx, in + ": document: \"header\" must hold 5 words");
     }
-    const Value* rootJson = doc.Find("root");
+    const Value* rootJson = json::Find(doc, "root");
     std::unique_ptr<FLENT_BLK> root(rootJson ? b.Block(*rootJson, "root") : nullptr);
     if (!root)
         return Fail(ctx, in + ": " + (b.error.empty() ? std::string("\"root\" is missing") : b.error));
@@ -426,30 +426,30 @@ int RunPreview(Context& ctx, const std::vector<std::string>& args)
     if (!FLENT_ReadTitleAndPreview(path.c_str(), title, &preview, &size, &vector))
         return Fail(ctx, "cannot read the title of " + path + " (not a typed entity document)");
     std::unique_ptr<void, decltype(&std::free)> owned(preview, &std::free);
-    Value out = Value::MakeObject();
-    out.Set("title", Value::Text(json::Latin1ToUtf8(title)));
+    Value out = Value::object();
+    json::Set(out, "title", Value(json::Latin1ToUtf8(title)));
     if (vector) {
         auto* v = static_cast<const sVectorPreview*>(preview);
-        Value& vec = out.Set("vector", Value::MakeObject());
-        Value& view = vec.Set("view", Value::MakeArray());
+        Value& vec = json::Set(out, "vector", Value::object());
+        Value& view = json::Set(vec, "view", Value::array());
         for (LONG n : {v->x, v->y, v->width, v->height})
-            view.Push(Value::Integer(n));
-        Value& polys = vec.Set("polygons", Value::MakeArray());
+            json::Push(view, Value(n));
+        Value& polys = json::Set(vec, "polygons", Value::array());
         for (LONG i = 0; i < v->polygonCount; ++i) {
-            Value& poly = polys.Push(Value::MakeObject());
-            poly.Set("color", Value::Integer(v->polygons[i].color));
-            Value& points = poly.Set("points", Value::MakeArray());
+            Value& poly = json::Push(polys, Value::object());
+            json::Set(poly, "color", Value(v->polygons[i].color));
+            Value& points = json::Set(poly, "points", Value::array());
             for (LONG k = 0; k < v->polygons[i].count; ++k) {
-                Value& pt = points.Push(Value::MakeArray());
-                pt.Push(Value::Integer(v->polygons[i].points[k].x));
-                pt.Push(Value::Integer(v->polygons[i].points[k].y));
+                Value& pt = json::Push(points, Value::array());
+                json::Push(pt, Value(v->polygons[i].points[k].x));
+                json::Push(pt, Value(v->polygons[i].points[k].y));
             }
         }
         ctx.out << json::Write(out);
         return png.empty() ? kExitOk : Fail(ctx, "the preview is a vector preview; --png needs a picture");
     }
     if (!preview) {
-        out.Set("vector", Value());
+        json::Set(out, "vector", Value());
         ctx.out << json::Write(out);
         return png.empty() ? kExitOk : Fail(ctx, path + " has no preview");
     }
@@ -465,11 +465,11 @@ int RunPreview(Context& ctx, const std::vector<std::string>& args)
     DWORD pixelsSize = 0;
     BYTE* pixels = FLENT_GetPreview(root.get(), FALSE, &pixelsSize, caption, sizeof caption, &format, &width, &height);
     std::unique_ptr<BYTE, decltype(&std::free)> ownedPixels(pixels, &std::free);
-    Value& pic = out.Set("picture", Value::MakeObject());
-    pic.Set("format", Value::Integer(format));
-    pic.Set("width", Value::Integer(width));
-    pic.Set("height", Value::Integer(height));
-    pic.Set("caption", Value::Text(json::Latin1ToUtf8(caption)));
+    Value& pic = json::Set(out, "picture", Value::object());
+    json::Set(pic, "format", Value(format));
+    json::Set(pic, "width", Value(width));
+    json::Set(pic, "height", Value(height));
+    json::Set(pic, "caption", Value(json::Latin1ToUtf8(caption)));
     ctx.out << json::Write(out);
     if (png.empty())
         return kExitOk;

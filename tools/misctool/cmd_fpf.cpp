@@ -32,33 +32,33 @@ const char* ResultText(int result)
 // JSON has no infinities: a number out of every range is written as null.
 Value Number(double d)
 {
-    return std::isfinite(d) ? Value::Real(d) : Value();
+    return std::isfinite(d) ? Value(d) : Value();
 }
 
 Value Pair(double x, double y)
 {
-    Value v = Value::MakeArray();
-    v.Push(Number(x));
-    v.Push(Number(y));
+    Value v = Value::array();
+    json::Push(v, Number(x));
+    json::Push(v, Number(y));
     return v;
 }
 
 Value Text(const CString& s)
 {
-    return Value::Text(json::Latin1ToUtf8(s.View()));
+    return Value(json::Latin1ToUtf8(s.View()));
 }
 
 Value Picture(const CWinImageFile* image)
 {
     if (!image)
         return Value();
-    Value v = Value::MakeObject();
-    v.Set("width", Value::Integer(image->getWidth()));
-    v.Set("height", Value::Integer(image->getHeight()));
-    v.Set("alpha", Value::Boolean(image->getAlpha() != 0));
+    Value v = Value::object();
+    json::Set(v, "width", Value(image->getWidth()));
+    json::Set(v, "height", Value(image->getHeight()));
+    json::Set(v, "alpha", Value(image->getAlpha() != 0));
     if (image->hasDensity()) {
-        v.Set("pixelsPerMetre", Pair(image->getDensityX(), image->getDensityY()));
-        v.Set("realSizeMm", Pair(image->getRealWidth(), image->getRealHeight()));
+        json::Set(v, "pixelsPerMetre", Pair(image->getDensityX(), image->getDensityY()));
+        json::Set(v, "realSizeMm", Pair(image->getRealWidth(), image->getRealHeight()));
     }
     return v;
 }
@@ -83,23 +83,23 @@ int RunFpf(Context& ctx, const std::vector<std::string>& args)
     CMaterialArray materials;
     const int result = materials.LoadMaterial(fileName, altPath.empty() ? nullptr : altPath.c_str(),
                                               requireImages ? 1 : 0, 0);
-    Value out = Value::MakeObject();
-    out.Set("result", Value::Integer(result));
-    out.Set("resultText", Value::Text(ResultText(result)));
-    out.Set("file", Value::Text(json::Latin1ToUtf8(fileName)));
-    Value& list = out.Set("materials", Value::MakeArray());
+    Value out = Value::object();
+    json::Set(out, "result", Value(result));
+    json::Set(out, "resultText", Value(ResultText(result)));
+    json::Set(out, "file", Value(json::Latin1ToUtf8(fileName)));
+    Value& list = json::Set(out, "materials", Value::array());
     for (int i = 0; i < materials.GetSize(); ++i) {
         const CMaterialBlock& m = materials[i];
-        Value& rec = list.Push(Value::MakeObject());
-        rec.Set("name", Text(m.m_name));
-        rec.Set("file", Value::Text(json::Latin1ToUtf8(m.m_file)));
-        rec.Set("size", Pair(m.m_sizeX, m.m_sizeY));
-        rec.Set("offset", Pair(m.m_offsetX, m.m_offsetY));
-        rec.Set("weight", Number(m.m_weight));
-        rec.Set("weightText", Text(m.m_weightText));
-        rec.Set("cost", Number(m.m_cost));
-        rec.Set("costText", Text(m.m_costText));
-        rec.Set("picture", Picture(m.m_pImage));
+        Value& rec = json::Push(list, Value::object());
+        json::Set(rec, "name", Text(m.m_name));
+        json::Set(rec, "file", Value(json::Latin1ToUtf8(m.m_file)));
+        json::Set(rec, "size", Pair(m.m_sizeX, m.m_sizeY));
+        json::Set(rec, "offset", Pair(m.m_offsetX, m.m_offsetY));
+        json::Set(rec, "weight", Number(m.m_weight));
+        json::Set(rec, "weightText", Text(m.m_weightText));
+        json::Set(rec, "cost", Number(m.m_cost));
+        json::Set(rec, "costText", Text(m.m_costText));
+        json::Set(rec, "picture", Picture(m.m_pImage));
     }
     ctx.out << json::Write(out);
     if (result != MATERIAL_LOAD_OK)

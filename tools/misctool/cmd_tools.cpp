@@ -27,12 +27,12 @@ const char* ResultText(int result)
 
 void PrintTools(Context& ctx, const CToolsArray& tools)
 {
-    Value out = Value::MakeObject();
-    Value& list = out.Set("tools", Value::MakeArray());
+    Value out = Value::object();
+    Value& list = json::Set(out, "tools", Value::array());
     for (int i = 0; i < tools.GetSize(); ++i) {
-        Value& t = list.Push(Value::MakeObject());
-        t.Set("number", Value::Integer(tools[i].m_number));
-        t.Set("name", Value::Text(json::Latin1ToUtf8(tools[i].m_name.View())));
+        Value& t = json::Push(list, Value::object());
+        json::Set(t, "number", Value(tools[i].m_number));
+        json::Set(t, "name", Value(json::Latin1ToUtf8(tools[i].m_name.View())));
     }
     ctx.out << json::Write(out);
 }

@@ -61,21 +61,21 @@ int RunVersions(Context& ctx, const std::vector<std::string>& args)
     int complete = data.GetFrom(f);
     std::fclose(f);
 
-    Value out = Value::MakeObject();
-    out.Set("automaticSave", Value::Boolean(data.GetAutomaticSaveVersion() != 0));
-    out.Set("complete", Value::Boolean(complete == 1));
-    Value& list = out.Set("versions", Value::MakeArray());
+    Value out = Value::object();
+    json::Set(out, "automaticSave", Value(data.GetAutomaticSaveVersion() != 0));
+    json::Set(out, "complete", Value(complete == 1));
+    Value& list = json::Set(out, "versions", Value::array());
     for (int i = 0; i < data.GetItemCount(); ++i) {
         CVersionDetail* v = data.GetAt(i);
-        Value& rec = list.Push(Value::MakeObject());
+        Value& rec = json::Push(list, Value::object());
         time_t t = v->GetDateAndTime().GetTime();
-        rec.Set("time", Value::Integer(t));
-        rec.Set("date", Value::Text(UtcText(t)));
-        rec.Set("savedBy", Value::Text(json::Latin1ToUtf8(v->GetSavedBy().GetString())));
-        rec.Set("comments", Value::Text(json::Latin1ToUtf8(v->GetComments().GetString())));
-        rec.Set("containsFile", Value::Boolean(v->GetContaineFile() != 0));
-        rec.Set("start", Value::Integer(v->GetPosInFile()));
-        rec.Set("end", Value::Integer(v->GetPosInFileEnd()));
+        json::Set(rec, "time", Value(t));
+        json::Set(rec, "date", Value(UtcText(t)));
+        json::Set(rec, "savedBy", Value(json::Latin1ToUtf8(v->GetSavedBy().GetString())));
+        json::Set(rec, "comments", Value(json::Latin1ToUtf8(v->GetComments().GetString())));
+        json::Set(rec, "containsFile", Value(v->GetContaineFile() != 0));
+        json::Set(rec, "start", Value(v->GetPosInFile()));
+        json::Set(rec, "end", Value(v->GetPosInFileEnd()));
     }
     ctx.out << json::Write(out);
     if (complete != 1)
