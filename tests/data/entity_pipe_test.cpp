@@ -20,6 +20,12 @@ namespace {
 
 constexpr unsigned long long kHeadroom = 256ULL << 20;
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;  // the sanitizer's reservations do not fit under a ceiling
+#else
+constexpr bool kSanitized = false;
+#endif
+
 // Runs `body` in a child under the address space ceiling; the child's exit code is the answer.
 int InChildUnderCeiling(const std::function<int()>& body)
 {
@@ -28,6 +34,8 @@ int InChildUnderCeiling(const std::function<int()>& body)
     if (pid < 0)
         return -1;
     if (pid == 0) {
+        if (kSanitized)
+            _exit(body());
         unsigned long pages = 0;
         if (FILE* f = std::fopen("/proc/self/statm", "r")) {
             if (std::fscanf(f, "%lu", &pages) != 1)

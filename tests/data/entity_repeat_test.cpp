@@ -149,13 +149,14 @@ void* ReadDeepNamedDocument(void* result)
 TEST(EntityDepth, NamedBlocksReadToTheLimitOnASmallThreadStack)
 {
     // The deepest document that is read whole, with a name of 1023 bytes on every level, read
-    // on a thread of 160 KiB stack; in a child process, so an overflow fails only this test.
+    // on a thread of 256 KiB stack (a name buffer on every level would need more); in a child
+    // process, so an overflow fails only this test.
     pid_t pid = fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
         pthread_attr_t attr;
         pthread_attr_init(&attr);
-        pthread_attr_setstacksize(&attr, 160 * 1024);
+        pthread_attr_setstacksize(&attr, 256 * 1024);
         pthread_t thread;
         bool ok = false;
         if (pthread_create(&thread, &attr, ReadDeepNamedDocument, &ok) != 0)
