@@ -107,6 +107,8 @@ TEST(EntityTool, DumpShowsEventsAndFilters)
     EXPECT_NE(other.out.find("not a typed entity document"), std::string::npos);
 }
 
+const std::string kDeep = std::string(1001, '[') + std::string(1001, ']');
+
 TEST(EntityTool, PackRefusesBadInputWithOneLine)
 {
     struct Case {
@@ -123,6 +125,9 @@ TEST(EntityTool, PackRefusesBadInputWithOneLine)
         {"{\"variant\": 0, \"root\": {\"type\": \"block\", \"id\": 1, \"children\": [{\"type\": \"what\", \"id\": 2}]}}", "unknown type"},
         {"{\"variant\": 0, \"root\": {\"type\": \"list\", \"id\": 1}}", "expected a block"},
         {"[1, 2", "line 1, column 6"},
+        {"{\"variant\": 0, \"root\": \"\xff\"}", "UTF-8"},
+        {"{\"variant\": 0, \"root\": \"\\ud800\"}", "surrogate"},
+        {kDeep.c_str(), "nesting deeper than 1000"},
     };
     std::string dir = misc_test::MakeTempDir();
     for (const Case& c : cases) {

@@ -63,7 +63,7 @@ void WriteValue(std::string& out, const Value& v, int level)
 bool Parse(std::string_view text, Value* out, std::string* error)
 {
     auto limit = [](int depth, Value::parse_event_t, Value&) {
-        if (depth > kMaxDepth)
+        if (depth >= kMaxDepth)  // depth counts from 0: at most kMaxDepth levels
             throw TooDeep{};
         return true;
     };
@@ -75,6 +75,9 @@ bool Parse(std::string_view text, Value* out, std::string* error)
         std::string what = e.what();
         size_t at = what.find(" at line ");
         *error = at == std::string::npos ? what : what.substr(at + 4);
+        for (char& c : *error)  // the token quoted may hold any byte: keep the line printable
+            if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
+                c = '?';
     } catch (const TooDeep&) {
         *error = "nesting deeper than " + std::to_string(kMaxDepth) + " levels";
     } catch (const std::exception& e) {
