@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -120,6 +124,20 @@ TEST_F(ToolLists, LineBreaksInNamesAreSavedAsSpaces)
     EXPECT_EQ(a.SaveTools(), 0);
     EXPECT_EQ(b.LoadTools(), 2);
     EXPECT_EQ(Contents(b), (Tools{{100, "New Name"}, {102, "x y"}}));
+}
+
+TEST_F(ToolLists, AFailedProfileWriteIsReported)
+{
+    CToolsArray a;
+    Set(a, {{100, "Knife"}});
+    ASSERT_EQ(a.SaveTools(), 0);
+    // A folder where the profile file was: no write can succeed, and SaveTools says so.
+    const std::string profile = KestProfile::m_namePath.GetString();
+    ASSERT_FALSE(profile.empty());
+    ASSERT_EQ(std::remove(profile.c_str()), 0);
+    ASSERT_EQ(mkdir(profile.c_str(), 0755), 0);
+    EXPECT_EQ(a.SaveTools(), 1);
+    rmdir(profile.c_str());
 }
 
 TEST_F(ToolLists, MergingImport)
