@@ -174,10 +174,14 @@ private:
     {
         switch (action.verb) {
         case MiscVerb::Expand:
-        case MiscVerb::Collapse:
-            if ((SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0) != (action.verb == MiscVerb::Expand))
+            if (!Dropped(hwnd))
                 ClickButton(hwnd);
-            return true;
+            return IsWindow(hwnd) && Dropped(hwnd);
+        case MiscVerb::Collapse:
+            if (Dropped(hwnd))
+                MiscSendKey(VK_F4, hwnd);
+            MiscSettle();
+            return IsWindow(hwnd) && !Dropped(hwnd);
         case MiscVerb::TypeText: {
             if (HWND edit = EditOf(hwnd))
                 return MiscAutomationProviderFor(edit).Perform(edit, MiscItemPath(), action);
@@ -199,11 +203,19 @@ private:
         MiscClickAt(hwnd, at);
     }
 
+    static bool Dropped(HWND hwnd) { return SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0; }
+    static int Current(HWND hwnd) { return static_cast<int>(SendMessageA(hwnd, CB_GETCURSEL, 0, 0)); }
+
     // Drops the list and clicks the entry in it. While the combo box has no list window of its
-    // own, the arrow keys (which its edit passes on to it) walk to the entry instead.
+    // own, the keyboard walks to the entry instead: the arrow keys (which its edit passes on to
+    // it) move through the closed box to the entry's neighbour, a click drops the list, and the
+    // last arrow chooses from the open list, so that the choice ends the way a click would end
+    // it (CBN_SELENDOK). F4 closes a list that stays open.
     bool Choose(HWND hwnd, int index)
     {
-        if (Kind(hwnd) != CBS_SIMPLE && !SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0))
+        if (Kind(hwnd) == CBS_SIMPLE)
+            return Walk(hwnd, index);
+        if (!Dropped(hwnd))
             ClickButton(hwnd);
         if (!IsWindow(hwnd))
             return false;
@@ -214,24 +226,43 @@ private:
                 return false;
             MiscElementState st = p.Read(list, item);
             MiscClickAt(list, Center(st.rect));
-            return IsWindow(hwnd) && SendMessageA(hwnd, CB_GETCURSEL, 0, 0) == index;
+            return IsWindow(hwnd) && Current(hwnd) == index;
         }
-        int current = static_cast<int>(SendMessageA(hwnd, CB_GETCURSEL, 0, 0));
-        if (current < 0) {
-            MiscSendKey(VK_HOME, hwnd);
-            current = 0;
+        int current = Current(hwnd);
+        if (current != index) {
+            int neighbour = index > current ? index - 1 : index + 1;
+            bool lastKeyOnly = current == neighbour || (current < 0 && index == 0);
+            if (!lastKeyOnly) {
+                if (Dropped(hwnd))
+                    MiscSendKey(VK_F4, hwnd);
+                if (!Walk(hwnd, neighbour))
+                    return false;
+                if (!Dropped(hwnd))
+                    ClickButton(hwnd);
+            }
+            if (!IsWindow(hwnd))
+                return false;
+            MiscSendKey(Current(hwnd) < 0 ? VK_HOME : index > Current(hwnd) ? VK_DOWN : VK_UP, hwnd);
         }
-        for (int guard = 0; IsWindow(hwnd) && current != index && guard < 100000; ++guard) {
-            MiscSendKey(index > current ? VK_DOWN : VK_UP, hwnd);
-            int now = static_cast<int>(SendMessageA(hwnd, CB_GETCURSEL, 0, 0));
-            if (now == current)
-                break;
-            current = now;
-        }
-        if (IsWindow(hwnd) && SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0))
-            MiscSendKey(VK_RETURN, hwnd);
+        if (IsWindow(hwnd) && Dropped(hwnd))
+            MiscSendKey(VK_F4, hwnd);
         MiscSettle();
-        return IsWindow(hwnd) && SendMessageA(hwnd, CB_GETCURSEL, 0, 0) == index;
+        return IsWindow(hwnd) && Current(hwnd) == index;
+    }
+
+    // Arrow keys at the box until entry `index` shows.
+    static bool Walk(HWND hwnd, int index)
+    {
+        if (Current(hwnd) < 0 && IsWindow(hwnd))
+            MiscSendKey(VK_HOME, hwnd);
+        for (int guard = 0; IsWindow(hwnd) && Current(hwnd) != index && guard < 100000; ++guard) {
+            int before = Current(hwnd);
+            MiscSendKey(index > before ? VK_DOWN : VK_UP, hwnd);
+            if (Current(hwnd) == before)
+                return false;
+        }
+        MiscSettle();
+        return IsWindow(hwnd) && Current(hwnd) == index;
     }
 };
 
