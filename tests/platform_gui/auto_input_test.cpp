@@ -75,6 +75,24 @@ TEST_F(AutoInputTest, ClicksLandAtTheCentreAndReleaseEverything)
     EXPECT_GE(GetKeyState(VK_RBUTTON), 0);
 }
 
+TEST_F(AutoInputTest, TwoClicksAtOnePlaceStayTwoClicks)
+{
+    NoteParent parent;
+    HWND rec = Recorder(parent);
+    MiscElement e(rec);
+    e.Click();
+    DWORD first = MiscClockNow();
+    e.Click();
+    // The second press waited out the double-click time, as a person's separate clicks do.
+    EXPECT_GT(MiscClockNow() - first, GetDoubleClickTime());
+    EXPECT_EQ(Messages(WM_LBUTTONDOWN, WM_MBUTTONDBLCLK),
+              (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    // A click elsewhere needs no wait.
+    DWORD second = MiscClockNow();
+    MiscClickAt(rec, POINT{5, 5});
+    EXPECT_EQ(MiscClockNow(), second);
+}
+
 TEST_F(AutoInputTest, ControlIsHeldForTheClickOnly)
 {
     NoteParent parent;

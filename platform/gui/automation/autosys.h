@@ -23,6 +23,10 @@ void TypeAtFocus(const std::string& text);
 void Key(int vk);
 // Repeats `vk` `count` times at the focus.
 void Keys(int vk, int count);
+// Call before pressing a mouse button at a client point of hwnd: when the last press was the same
+// button at the same place within the double-click time, lets that time pass first (a person's
+// two separate clicks are never taken for a double click), and remembers this press.
+void KeepClicksApart(HWND hwnd, POINT client, UINT buttonDown);
 
 std::shared_ptr<MiscAutomationProvider> MakeButtonProvider();
 std::shared_ptr<MiscAutomationProvider> MakeStaticProvider();

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 namespace {
 
@@ -21,6 +22,13 @@ void PostKey(UINT msg, int vk, LPARAM flags)
     PostMessageA(target, msg, static_cast<WPARAM>(vk), flags);
     MiscSettle();
 }
+
+struct LastPress {
+    UINT button = 0;
+    POINT screen{};
+    DWORD time = 0;
+};
+LastPress g_lastPress;
 
 } // namespace
 
@@ -55,6 +63,7 @@ void MiscClickAt(HWND hwnd, POINT pt, UINT buttonDown, int count, UINT modifiers
     int buttonVk = buttonDown == WM_RBUTTONDOWN ? VK_RBUTTON : buttonDown == WM_MBUTTONDOWN ? VK_MBUTTON : VK_LBUTTON;
     MiscModifierScope held(modifiers);
     MiscSendMouse(hwnd, WM_MOUSEMOVE, pt.x, pt.y);
+    autosys::KeepClicksApart(hwnd, pt, buttonDown);
     for (int i = 0; i < std::clamp(count, 1, 2) && IsWindow(hwnd); ++i) {
         MiscSendMouse(hwnd, i == 0 ? buttonDown : buttonDown + 2, pt.x, pt.y);
         if (IsWindow(hwnd))
@@ -72,6 +81,7 @@ void MiscDragFrom(HWND hwnd, POINT from, POINT offset, UINT modifiers)
         return;
     MiscModifierScope held(modifiers);
     MiscSendMouse(hwnd, WM_MOUSEMOVE, from.x, from.y);
+    autosys::KeepClicksApart(hwnd, from, WM_LBUTTONDOWN);
     MiscSendMouse(hwnd, WM_LBUTTONDOWN, from.x, from.y);
     const int steps = 4;
     for (int i = 1; i <= steps && IsWindow(hwnd); ++i)
@@ -134,6 +144,18 @@ void FocusControl(HWND control)
         GetClientRect(control, &r);
         MiscClickAt(control, Center(r));
     }
+}
+
+void KeepClicksApart(HWND hwnd, POINT client, UINT buttonDown)
+{
+    POINT screen = client;
+    ClientToScreen(hwnd, &screen);
+    DWORD elapsed = GetTickCount() - g_lastPress.time;
+    bool near = std::abs(screen.x - g_lastPress.screen.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                std::abs(screen.y - g_lastPress.screen.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    if (g_lastPress.button == buttonDown && near && elapsed <= GetDoubleClickTime())
+        MiscAdvanceClock(GetDoubleClickTime() + 1 - elapsed);
+    g_lastPress = LastPress{buttonDown, screen, GetTickCount()};
 }
 
 void Key(int vk)

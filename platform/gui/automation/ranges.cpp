@@ -60,6 +60,7 @@ private:
         int at = from + (length * (target - low) + span / 2) / span;
         POINT start = Center(thumb);
         MiscSendMouse(hwnd, WM_MOUSEMOVE, start.x, start.y);
+        KeepClicksApart(hwnd, start, WM_LBUTTONDOWN);
         MiscSendMouse(hwnd, WM_LBUTTONDOWN, start.x, start.y);
         POINT end = vertical ? POINT{start.x, at} : POINT{at, start.y};
         if (IsWindow(hwnd))
