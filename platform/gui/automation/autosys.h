@@ -17,7 +17,8 @@ std::string ClassOf(HWND hwnd);
 // Moves the focus to a control the way Tab would: through the dialog that holds it (which selects
 // an edit's text), else by a click at the control's centre.
 void FocusControl(HWND control);
-// Types text at the focus as a keyboard would: WM_CHAR per character, Enter for line breaks.
+// Types text at the focus as a keyboard would: WM_CHAR per character, the Enter and Tab keys for
+// line breaks and tabs.
 void TypeAtFocus(const std::string& text);
 // A key press at the focus with WM_KEYDOWN / WM_KEYUP only.
 void Key(int vk);

@@ -175,10 +175,8 @@ void TypeAtFocus(const std::string& text)
     for (char c : text) {
         if (c == '\r')
             continue;
-        if (c == '\n') {
-            PostKey(WM_KEYDOWN, VK_RETURN, 1);
-            PostKey(WM_CHAR, '\r', 1);
-            PostKey(WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001u));
+        if (c == '\n' || c == '\t') {
+            Key(c == '\n' ? VK_RETURN : VK_TAB); // the message loop makes the character
             continue;
         }
         PostKey(WM_CHAR, static_cast<unsigned char>(c), 1);
