@@ -65,7 +65,7 @@ class GridProvider : public MiscAutomationProvider {
 public:
     int ChildCount(HWND, const MiscItemPath& parent) override
     {
-        if (parent.IsWindow())
+        if (parent.IsWholeWindow())
             return static_cast<int>(g_grid.size());
         if (parent.items.size() == 1 && Valid(parent.items[0]))
             return static_cast<int>(g_grid[static_cast<size_t>(parent.items[0])].rows.size());
@@ -74,7 +74,7 @@ public:
     std::vector<std::string> Columns(HWND) override { return {"Property", "Value"}; }
     MiscElementState Read(HWND hwnd, const MiscItemPath& path) override
     {
-        if (path.IsWindow())
+        if (path.IsWholeWindow())
             return MiscAutomationProvider::Read(hwnd, path);
         MiscElementState st;
         if (!Valid(path.items[0]) || path.items.size() > 2 || path.column > 1)

@@ -20,7 +20,7 @@ void FocusControl(HWND control);
 // Types text at the focus as a keyboard would: WM_CHAR per character, the Enter and Tab keys for
 // line breaks and tabs.
 void TypeAtFocus(const std::string& text);
-// A key press at the focus with WM_KEYDOWN / WM_KEYUP only.
+// A key pressed and released at the focus.
 void Key(int vk);
 // Repeats `vk` `count` times at the focus.
 void Keys(int vk, int count);

@@ -50,7 +50,7 @@ class EditProvider : public MiscAutomationProvider {
 public:
     bool Perform(HWND hwnd, const MiscItemPath& path, const MiscAction& action) override
     {
-        if (action.verb != MiscVerb::TypeText || !path.IsWindow())
+        if (action.verb != MiscVerb::TypeText || !path.IsWholeWindow())
             return MiscAutomationProvider::Perform(hwnd, path, action);
         MiscElementState st = Read(hwnd, path);
         if (!st.exists || !st.enabled || !st.visible)

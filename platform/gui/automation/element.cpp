@@ -39,7 +39,7 @@ int MiscAutomationProvider::ChildCount(HWND, const MiscItemPath&) { return 0; }
 MiscElementState MiscAutomationProvider::Read(HWND hwnd, const MiscItemPath& path)
 {
     MiscElementState st;
-    if (!IsWindow(hwnd) || !path.IsWindow())
+    if (!IsWindow(hwnd) || !path.IsWholeWindow())
         return st;
     st.exists = true;
     int length = GetWindowTextLengthA(hwnd);
@@ -88,14 +88,14 @@ bool MiscAutomationProvider::Perform(HWND hwnd, const MiscItemPath& path, const 
     case MiscVerb::RightClick: MiscClickAt(hwnd, at, WM_RBUTTONDOWN, 1, action.modifiers); return true;
     case MiscVerb::Drag: MiscDragFrom(hwnd, at, action.offset, action.modifiers); return true;
     case MiscVerb::TypeText:
-        if (path.IsWindow())
+        if (path.IsWholeWindow())
             FocusControl(hwnd);
         else
             MiscClickAt(hwnd, at);
         TypeAtFocus(action.text);
         return true;
     case MiscVerb::PressKey:
-        if (path.IsWindow())
+        if (path.IsWholeWindow())
             FocusControl(hwnd);
         else
             MiscClickAt(hwnd, at);
@@ -115,7 +115,7 @@ std::string MiscElement::Describe() const
 {
     std::ostringstream out;
     out << ClassOf(m_hwnd) << ' ' << (IsWindow(m_hwnd) ? GetDlgCtrlID(m_hwnd) : 0);
-    if (!m_path.IsWindow())
+    if (!m_path.IsWholeWindow())
         out << ' ' << m_path.Describe();
     return out.str();
 }

@@ -160,8 +160,8 @@ void KeepClicksApart(HWND hwnd, POINT client, UINT buttonDown)
 
 void Key(int vk)
 {
-    PostKey(WM_KEYDOWN, vk, 1);
-    PostKey(WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+    MiscSendKey(vk);
+    MiscSettle();
 }
 
 void Keys(int vk, int count)

@@ -26,12 +26,12 @@ class ListBoxProvider : public MiscAutomationProvider {
 public:
     int ChildCount(HWND hwnd, const MiscItemPath& parent) override
     {
-        return parent.IsWindow() ? static_cast<int>(std::max<LRESULT>(0, SendMessageA(hwnd, LB_GETCOUNT, 0, 0))) : 0;
+        return parent.IsWholeWindow() ? static_cast<int>(std::max<LRESULT>(0, SendMessageA(hwnd, LB_GETCOUNT, 0, 0))) : 0;
     }
     MiscElementState Read(HWND hwnd, const MiscItemPath& path) override
     {
         MiscElementState st = MiscAutomationProvider::Read(hwnd, MiscItemPath());
-        if (path.IsWindow() || !st.exists)
+        if (path.IsWholeWindow() || !st.exists)
             return st;
         MiscElementState item;
         int index = path.items[0];
@@ -120,12 +120,12 @@ class ComboBoxProvider : public MiscAutomationProvider {
 public:
     int ChildCount(HWND hwnd, const MiscItemPath& parent) override
     {
-        return parent.IsWindow() ? static_cast<int>(std::max<LRESULT>(0, SendMessageA(hwnd, CB_GETCOUNT, 0, 0))) : 0;
+        return parent.IsWholeWindow() ? static_cast<int>(std::max<LRESULT>(0, SendMessageA(hwnd, CB_GETCOUNT, 0, 0))) : 0;
     }
     MiscElementState Read(HWND hwnd, const MiscItemPath& path) override
     {
         MiscElementState st = MiscAutomationProvider::Read(hwnd, MiscItemPath());
-        if (st.exists && path.IsWindow()) {
+        if (st.exists && path.IsWholeWindow()) {
             st.expanded = SendMessageA(hwnd, CB_GETDROPPEDSTATE, 0, 0) ? 1 : 0;
             return st;
         }
@@ -156,7 +156,7 @@ public:
         MiscElementState st = Read(hwnd, MiscItemPath());
         if (!st.exists || !st.enabled)
             return false;
-        if (path.IsWindow())
+        if (path.IsWholeWindow())
             return PerformOnBox(hwnd, action);
         if (!Read(hwnd, path).exists)
             return false;
@@ -272,7 +272,7 @@ class ListViewProvider : public MiscAutomationProvider {
 public:
     int ChildCount(HWND hwnd, const MiscItemPath& parent) override
     {
-        return parent.IsWindow() ? static_cast<int>(std::max<LRESULT>(0, SendMessageA(hwnd, LVM_GETITEMCOUNT, 0, 0))) : 0;
+        return parent.IsWholeWindow() ? static_cast<int>(std::max<LRESULT>(0, SendMessageA(hwnd, LVM_GETITEMCOUNT, 0, 0))) : 0;
     }
     std::vector<std::string> Columns(HWND hwnd) override
     {
@@ -292,7 +292,7 @@ public:
     MiscElementState Read(HWND hwnd, const MiscItemPath& path) override
     {
         MiscElementState st = MiscAutomationProvider::Read(hwnd, MiscItemPath());
-        if (path.IsWindow() || !st.exists)
+        if (path.IsWholeWindow() || !st.exists)
             return st;
         MiscElementState item;
         int index = path.items[0];

@@ -116,7 +116,7 @@ public:
     int ChildCount(HWND hwnd, const MiscItemPath& parent) override
     {
         HMENU menu = MenuOf(hwnd);
-        if (parent.IsWindow())
+        if (parent.IsWholeWindow())
             return menu ? GetMenuItemCount(menu) : 0;
         int last = -1;
         HMENU holder = Descend(menu, parent.items, last);
@@ -126,7 +126,7 @@ public:
     MiscElementState Read(HWND hwnd, const MiscItemPath& path) override
     {
         MiscElementState st = MiscAutomationProvider::Read(hwnd, MiscItemPath());
-        if (path.IsWindow() || !st.exists)
+        if (path.IsWholeWindow() || !st.exists)
             return st;
         MiscElementState item;
         int last = -1;
@@ -144,7 +144,7 @@ public:
     // Chooses through the command layer, which knows where the items are shown.
     bool Perform(HWND hwnd, const MiscItemPath& path, const MiscAction& action) override
     {
-        if (path.IsWindow() || (action.verb != MiscVerb::Click && action.verb != MiscVerb::Select))
+        if (path.IsWholeWindow() || (action.verb != MiscVerb::Click && action.verb != MiscVerb::Select))
             return MiscAutomationProvider::Perform(hwnd, path, action);
         MiscElementState st = Read(hwnd, path);
         if (!st.exists || !st.enabled)
@@ -192,12 +192,12 @@ class TabProvider : public MiscAutomationProvider {
 public:
     int ChildCount(HWND hwnd, const MiscItemPath& parent) override
     {
-        return parent.IsWindow() ? static_cast<int>(std::max<LRESULT>(0, SendMessageA(hwnd, kTabGetCount, 0, 0))) : 0;
+        return parent.IsWholeWindow() ? static_cast<int>(std::max<LRESULT>(0, SendMessageA(hwnd, kTabGetCount, 0, 0))) : 0;
     }
     MiscElementState Read(HWND hwnd, const MiscItemPath& path) override
     {
         MiscElementState st = MiscAutomationProvider::Read(hwnd, MiscItemPath());
-        if (path.IsWindow() || !st.exists)
+        if (path.IsWholeWindow() || !st.exists)
             return st;
         MiscElementState tab;
         int index = path.items[0];

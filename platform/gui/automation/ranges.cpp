@@ -14,7 +14,7 @@ public:
     MiscElementState Read(HWND hwnd, const MiscItemPath& path) override
     {
         MiscElementState st = MiscAutomationProvider::Read(hwnd, path);
-        if (st.exists && path.IsWindow()) {
+        if (st.exists && path.IsWholeWindow()) {
             st.hasValue = true;
             st.value = static_cast<int>(SendMessageA(hwnd, TBM_GETPOS, 0, 0));
         }
@@ -22,7 +22,7 @@ public:
     }
     bool Perform(HWND hwnd, const MiscItemPath& path, const MiscAction& action) override
     {
-        if (action.verb != MiscVerb::SetValue || !path.IsWindow())
+        if (action.verb != MiscVerb::SetValue || !path.IsWholeWindow())
             return MiscAutomationProvider::Perform(hwnd, path, action);
         MiscElementState st = Read(hwnd, path);
         if (!st.exists || !st.enabled || !st.visible)
@@ -75,13 +75,13 @@ private:
 // Items: {0} the arrow that lowers the position, {1} the arrow that raises it.
 class UpDownProvider : public MiscAutomationProvider {
 public:
-    int ChildCount(HWND, const MiscItemPath& parent) override { return parent.IsWindow() ? 2 : 0; }
+    int ChildCount(HWND, const MiscItemPath& parent) override { return parent.IsWholeWindow() ? 2 : 0; }
     MiscElementState Read(HWND hwnd, const MiscItemPath& path) override
     {
         MiscElementState st = MiscAutomationProvider::Read(hwnd, MiscItemPath());
         if (!st.exists)
             return st;
-        if (path.IsWindow()) {
+        if (path.IsWholeWindow()) {
             st.hasValue = true;
             st.value = static_cast<int>(SendMessageA(hwnd, UDM_GETPOS32, 0, 0));
             return st;
@@ -105,7 +105,7 @@ public:
     }
     bool Perform(HWND hwnd, const MiscItemPath& path, const MiscAction& action) override
     {
-        if (action.verb != MiscVerb::SetValue || !path.IsWindow())
+        if (action.verb != MiscVerb::SetValue || !path.IsWholeWindow())
             return MiscAutomationProvider::Perform(hwnd, path, action);
         for (int guard = 0; IsWindow(hwnd) && guard < 100000; ++guard) {
             int pos = Read(hwnd, path).value;

@@ -34,7 +34,7 @@ struct MiscItemPath {
     std::vector<int> items;
     int column = -1;
 
-    bool IsWindow() const { return items.empty() && column < 0; }
+    bool IsWholeWindow() const { return items.empty() && column < 0; }
     MiscItemPath Child(int index) const;
     MiscItemPath Cell(int col) const;
     std::string Describe() const; // "{2,0}", "{4}:1"
@@ -80,6 +80,18 @@ struct MiscAction {
 
 // The open interface a control implements to be reachable by scripts. Every function gets the
 // control's window; paths are as above. The defaults describe a control with no items.
+//
+// How the controls to come map onto it:
+//   tree          items are the root items, their children below; Read reports `expanded`, and
+//                 Perform Expand/Collapse clicks the button beside the item (or presses the
+//                 right/left arrow on it).
+//   property grid categories are top-level items, rows their children (found by caption path
+//                 "Category|Row"); Columns() {"Property", "Value"}; the cell (row, 1) is the
+//                 value: TypeText there clicks it, which opens the in-place editor, and types.
+//   table         rows are top-level items, Columns() the headings, cells by (row, column).
+//   tabs, header  items are the tabs or header items, clicked where they are drawn.
+// A provider reports rectangles in its window's client coordinates and only for what is shown;
+// Reveal scrolls an item into view the way a person would before the verb acts.
 class MiscAutomationProvider {
 public:
     virtual ~MiscAutomationProvider() = default;
@@ -99,7 +111,8 @@ public:
 };
 
 // Makes `provider` answer for every window of the class `className` (compared without case);
-// replaces an earlier one. A null provider removes the registration.
+// replaces an earlier one (a control may replace a built-in provider). A null provider removes
+// the registration. Registrations, like window classes, outlive MiscResetWindowSystem.
 void MiscRegisterAutomationProvider(const char* className, std::shared_ptr<MiscAutomationProvider> provider);
 // The provider for a window: its class's, else the generic one (a window without items).
 MiscAutomationProvider& MiscAutomationProviderFor(HWND hwnd);

@@ -57,7 +57,8 @@ struct MiscModal {
 };
 
 // Makes a kind of modal window known by name (a toolkit control calls this at its start-up).
-// Registering a name twice, or a built-in kind's name, does no harm.
+// Registering a name twice, or a built-in kind's name, does no harm; names outlive
+// MiscResetWindowSystem.
 void MiscRegisterModalKind(const std::string& name);
 // Whether a name is a built-in kind's ("dialog", "message box", "file open chooser", "file save
 // chooser", "folder chooser", "pop-up menu", "colour chooser", "property sheet") or a registered one.
