@@ -74,10 +74,10 @@ std::string MiscModal::Describe() const
 {
     std::string out = KindName();
     if (templateId)
-        out += " " + std::to_string(templateId);
-    out += " '" + caption + "'";
+        out.append(" ").append(std::to_string(templateId));
+    out.append(" '").append(caption).append("'");
     if (kind == MiscModalKind::MessageBox)
-        out += " \"" + text + "\"";
+        out.append(" \"").append(text).append("\"");
     return out;
 }
 
