@@ -27,7 +27,7 @@ TEST_F(ListBoxTest, SingleSelectionNotifiesOnlyForTheUser)
     EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), LB_ERR); // single selection has no count
     MiscSelectItem(parent.hwnd, 1, 1);
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
-    EXPECT_EQ(parent.Codes(WM_COMMAND), std::vector<UINT>{LBN_SELCHANGE});
+    EXPECT_EQ(parent.Codes(WM_COMMAND), (std::vector<UINT>{LBN_SETFOCUS, LBN_SELCHANGE})); // the click focuses it first
     char text[8];
     SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "a"); // unsorted: kept in the order added

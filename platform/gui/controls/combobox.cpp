@@ -318,11 +318,6 @@ LRESULT ComboMessage(HWND hwnd, ComboState* s, UINT msg, WPARAM wParam, LPARAM l
     }
     case CB_SETEXTENDEDUI: s->extendedUi = wParam != 0; return CB_OKAY;
     case CB_GETEXTENDEDUI: return s->extendedUi;
-    case MISCM_USERSELECT:
-        if (!s->items.Valid(index))
-            return FALSE;
-        UserSelect(hwnd, index);
-        return TRUE;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }

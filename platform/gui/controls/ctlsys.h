@@ -5,10 +5,6 @@
 
 #include "window/wndsys.h"
 
-// A private message every selecting control answers: select entry wParam the way a user's click
-// would, sending the notifications a user's choice sends. Non-zero on success.
-#define MISCM_USERSELECT (WM_USER + 0x3F00)
-
 namespace ctl {
 
 // The control's state object, created at WM_NCCREATE and deleted at WM_NCDESTROY.

@@ -300,11 +300,6 @@ LRESULT SelectionMessage(HWND hwnd, ListState* s, UINT msg, WPARAM wParam, LPARA
     case LB_GETCARETINDEX: return s->caret;
     case LB_SETANCHORINDEX: s->anchor = index; return LB_OKAY;
     case LB_GETANCHORINDEX: return s->anchor;
-    case MISCM_USERSELECT:
-        if (!s->items.Valid(index))
-            return FALSE;
-        UserSelect(hwnd, index, false);
-        return TRUE;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }

@@ -503,11 +503,6 @@ LRESULT ViewMessage(HWND hwnd, ViewState* s, UINT msg, WPARAM wParam, LPARAM lPa
     case LVM_GETSELECTIONMARK: return s->selectionMark;
     case LVM_SETSELECTIONMARK: { int old = s->selectionMark; s->selectionMark = static_cast<int>(lParam); return old; }
     case LVM_SETITEMCOUNT: return TRUE;
-    case MISCM_USERSELECT:
-        if (!ValidItem(s, index))
-            return FALSE;
-        SetState(hwnd, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        return TRUE;
     default:
         return ItemMessage(hwnd, s, msg, wParam, lParam);
     }

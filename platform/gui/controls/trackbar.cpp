@@ -20,6 +20,7 @@ struct TrackState {
     int selStart = 0;
     int selEnd = 0;
     HWND buddy[2] = {nullptr, nullptr};
+    bool dragging = false;
 };
 
 DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)); }
@@ -91,17 +92,23 @@ void MoveBy(HWND hwnd, int delta, WORD code)
         Notify(hwnd, TB_ENDTRACK);
 }
 
-void UserMoveTo(HWND hwnd, int pos)
+// The thumb follows a drag: the position nearest the point on the channel, reported as
+// TB_THUMBTRACK while it changes.
+void DragTo(HWND hwnd, POINT pt)
 {
     TrackState* s = Of(hwnd);
+    RECT c = Channel(hwnd);
+    int from = Vertical(hwnd) ? c.top : c.left;
+    int length = std::max(1, Vertical(hwnd) ? c.bottom - c.top : c.right - c.left);
+    int at = (Vertical(hwnd) ? pt.y : pt.x) - from;
+    int span = s->max - s->min;
+    int pos = s->min + (at * span + (at >= 0 ? length / 2 : -length / 2)) / length;
+    pos = std::clamp(pos, s->min, std::max(s->min, s->max));
+    if (pos == s->pos)
+        return;
     s->pos = pos;
-    Clamp(s);
     InvalidateRect(hwnd, nullptr, TRUE);
     Notify(hwnd, TB_THUMBTRACK);
-    if (IsWindow(hwnd))
-        Notify(hwnd, TB_THUMBPOSITION);
-    if (IsWindow(hwnd))
-        Notify(hwnd, TB_ENDTRACK);
 }
 
 void Paint(HWND hwnd)
@@ -201,7 +208,6 @@ LRESULT TrackMessage(HWND hwnd, TrackState* s, UINT msg, WPARAM wParam, LPARAM l
         return reinterpret_cast<LRESULT>(old);
     }
     case TBM_GETBUDDY: return reinterpret_cast<LRESULT>(s->buddy[wParam ? 0 : 1]);
-    case MISCM_USERSELECT: UserMoveTo(hwnd, static_cast<int>(static_cast<INT_PTR>(wParam))); return TRUE;
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
@@ -238,13 +244,31 @@ LRESULT CALLBACK TrackProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         SetFocus(hwnd);
         POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         RECT t = Thumb(hwnd);
-        if (PtInRect(&t, pt))
+        if (PtInRect(&t, pt)) {
+            s->dragging = true;
+            SetCapture(hwnd);
             return 0;
+        }
         int at = Vertical(hwnd) ? pt.y : pt.x;
         int thumbAt = Vertical(hwnd) ? (t.top + t.bottom) / 2 : (t.left + t.right) / 2;
         MoveBy(hwnd, at < thumbAt ? -s->page : s->page, at < thumbAt ? TB_PAGEUP : TB_PAGEDOWN);
         return 0;
     }
+    case WM_MOUSEMOVE:
+        if (s->dragging)
+            DragTo(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+        if (s->dragging) {
+            s->dragging = false;
+            if (msg == WM_LBUTTONUP)
+                ReleaseCapture();
+            Notify(hwnd, TB_THUMBPOSITION);
+            if (IsWindow(hwnd))
+                Notify(hwnd, TB_ENDTRACK);
+        }
+        return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;

@@ -210,7 +210,6 @@ LRESULT SpinMessage(HWND hwnd, SpinState* s, UINT msg, WPARAM wParam, LPARAM lPa
     case UDM_GETBASE: return s->base;
     case UDM_SETACCEL: return TRUE;
     case UDM_GETACCEL: return 0;
-    case MISCM_USERSELECT: Step(hwnd, wParam != 0); return TRUE;
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }

@@ -1,7 +1,6 @@
 // The modal loop and the scripted user's hands: the handler that receives every modal window,
 // the record of modal windows nobody closed, and the actions a handler takes on a window.
 #include "dialog/dlgsys.h"
-#include "controls/ctlsys.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,20 +33,51 @@ const char* KindName(MiscModalKind kind)
     case MiscModalKind::PopupMenu: return "pop-up menu";
     case MiscModalKind::ColorChooser: return "colour chooser";
     case MiscModalKind::PropertySheet: return "property sheet";
+    case MiscModalKind::Other: break;
     }
     return "modal window";
 }
 
+std::vector<std::string>& RegisteredKinds()
+{
+    static std::vector<std::string>* kinds = new std::vector<std::string>;
+    return *kinds;
+}
+
 } // namespace
+
+std::string MiscModal::KindName() const
+{
+    if (kind == MiscModalKind::Other)
+        return kindName.empty() ? std::string("modal window") : kindName;
+    return ::KindName(kind);
+}
+
+void MiscRegisterModalKind(const std::string& name)
+{
+    if (!name.empty() && !MiscIsModalKind(name))
+        RegisteredKinds().push_back(name);
+}
+
+bool MiscIsModalKind(const std::string& name)
+{
+    for (int k = 0; k < static_cast<int>(MiscModalKind::Other); ++k)
+        if (name == ::KindName(static_cast<MiscModalKind>(k)))
+            return true;
+    for (const std::string& known : RegisteredKinds())
+        if (known == name)
+            return true;
+    return false;
+}
 
 std::string MiscModal::Describe() const
 {
-    std::string out = KindName(kind);
+    std::string out = KindName();
     if (templateId)
-        out += " " + std::to_string(templateId);
-    out += " '" + caption + "'";
+        out.append(" ").append(std::to_string(templateId));
+    out.append(" '").append(caption).append("'");
     if (kind == MiscModalKind::MessageBox)
-        out += " \"" + text + "\"";
+        out.append(" \"").append(text).append("\"");
     return out;
 }
 
@@ -108,93 +138,3 @@ bool RunModal(HWND hwnd, MiscModal& info, const std::function<bool()>& ended)
 }
 
 } // namespace wndsys
-
-BOOL MiscClickButton(HWND dialog, int id)
-{
-    HWND item = GetDlgItem(dialog, id);
-    if (!item || !IsWindowEnabled(item) || !IsWindowVisible(item))
-        return FALSE;
-    SendMessageA(item, BM_CLICK, 0, 0);
-    MiscPumpMessages();
-    return TRUE;
-}
-
-BOOL MiscSetControlText(HWND dialog, int id, const char* text)
-{
-    HWND item = GetDlgItem(dialog, id);
-    if (!item || !IsWindowEnabled(item))
-        return FALSE;
-    HWND edit = item;
-    char cls[32] = {0};
-    GetClassNameA(item, cls, sizeof(cls));
-    if (Upper(cls) == "COMBOBOX") {
-        edit = GetWindow(item, GW_CHILD);
-        if (!edit) {
-            // A drop-down list has no edit: choosing is the only way to change its text.
-            LRESULT index = SendMessageA(item, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
-            return index >= 0 && MiscSelectItem(dialog, id, static_cast<int>(index));
-        }
-    }
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
-    SetFocus(edit);
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text ? text : ""));
-    MiscPumpMessages();
-    return TRUE;
-}
-
-std::string MiscGetControlText(HWND dialog, int id)
-{
-    HWND item = GetDlgItem(dialog, id);
-    if (!item)
-        return std::string();
-    int length = GetWindowTextLengthA(item);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int n = GetWindowTextA(item, text.data(), length + 1);
-    text.resize(static_cast<size_t>(n));
-    return text;
-}
-
-BOOL MiscSetCheck(HWND dialog, int id, UINT state)
-{
-    for (int i = 0; i < 3; ++i) {
-        if (IsDlgButtonChecked(dialog, id) == state)
-            return TRUE;
-        if (!MiscClickButton(dialog, id))
-            return FALSE;
-    }
-    return IsDlgButtonChecked(dialog, id) == state;
-}
-
-BOOL MiscSelectItem(HWND dialog, int id, int index)
-{
-    HWND item = GetDlgItem(dialog, id);
-    if (!item || !IsWindowEnabled(item))
-        return FALSE;
-    BOOL ok = SendMessageA(item, MISCM_USERSELECT, static_cast<WPARAM>(index), 0) != 0;
-    MiscPumpMessages();
-    return ok;
-}
-
-BOOL MiscSelectString(HWND dialog, int id, const char* text)
-{
-    HWND item = GetDlgItem(dialog, id);
-    if (!item)
-        return FALSE;
-    char cls[32] = {0};
-    GetClassNameA(item, cls, sizeof(cls));
-    UINT find = Upper(cls) == "LISTBOX" ? LB_FINDSTRINGEXACT : CB_FINDSTRINGEXACT;
-    LRESULT index = SendMessageA(item, find, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
-    return index >= 0 && MiscSelectItem(dialog, id, static_cast<int>(index));
-}
-
-void MiscPressKey(int vk) { MiscSendKey(vk, nullptr); }
-
-BOOL MiscCloseWindow(HWND hwnd)
-{
-    if (!IsWindow(hwnd))
-        return FALSE;
-    SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-    MiscPumpMessages();
-    return TRUE;
-}

@@ -16,9 +16,23 @@ struct MiscScriptedUser::State {
         int button = IDOK;
         std::string path;
         Action action;
+        // The general form (Expect): a kind by name and a matcher.
+        bool general = false;
+        std::string kindName;
+        Matcher matcher;
+        std::string description;
         std::string Describe() const
         {
             MiscModal m;
+            if (general) {
+                m.kind = kind;
+                std::string out = kindName.empty() ? m.KindName() : kindName;
+                if (!description.empty())
+                    out += " (" + description + ")";
+                if (!kindName.empty() && !MiscIsModalKind(kindName))
+                    out += " [unknown kind]";
+                return out;
+            }
             m.kind = kind;
             m.templateId = templateId;
             m.caption = byCaption ? caption : std::string();
@@ -32,8 +46,12 @@ struct MiscScriptedUser::State {
     MiscModalHandler previousModal;
     MiscMessageBoxHandler previousBox;
 
-    bool Matches(const Expectation& e, const MiscModal& m) const
+    static bool Matches(const Expectation& e, const MiscModal& m)
     {
+        if (e.general) {
+            bool kindOk = e.kindName.empty() ? e.kind == m.kind : e.kindName == m.KindName();
+            return kindOk && (!e.matcher || e.matcher(m));
+        }
         if (e.kind != m.kind)
             return false;
         if (e.kind == MiscModalKind::Dialog)
@@ -43,46 +61,54 @@ struct MiscScriptedUser::State {
         return true;
     }
 
-    void OnModal(MiscModal& m)
+    // Checks the window off against the next expectation; the expectation when it matched.
+    bool Take(const MiscModal& m, Expectation& out)
     {
         seen.push_back(m.Describe());
         if (pending.empty() || !Matches(pending.front(), m)) {
             unexpected.push_back(m.Describe() + (pending.empty() ? "" : " (expected " + pending.front().Describe() + ")"));
-            return;
+            return false;
         }
-        Expectation e = pending.front();
+        out = std::move(pending.front());
         pending.pop_front();
-        switch (e.kind) {
-        case MiscModalKind::Dialog:
+        return true;
+    }
+
+    void OnModal(MiscModal& m)
+    {
+        Expectation e(m.kind);
+        if (!Take(m, e))
+            return;
+        if (e.general || e.kind == MiscModalKind::Dialog) {
             if (e.action)
                 e.action(m);
-            break;
-        case MiscModalKind::MessageBox:
+            return;
+        }
+        if (e.kind == MiscModalKind::MessageBox) {
             if (m.hwnd)
                 MiscClickButton(m.hwnd, e.button);
-            break;
-        default:
-            m.answer = e.path;
-            m.answered = !e.path.empty();
-            break;
+            return;
         }
+        m.answer = e.path;
+        m.answered = !e.path.empty();
     }
 
     int OnMessageBox(const MiscMessageBoxRequest& request)
     {
         MiscModal m;
         m.kind = MiscModalKind::MessageBox;
+        m.hwnd = MiscActiveModal(); // the box's window while the window system shows it
         m.caption = request.caption;
         m.text = request.text;
         m.type = request.type;
-        seen.push_back(m.Describe());
-        if (pending.empty() || !Matches(pending.front(), m)) {
-            unexpected.push_back(m.Describe() + (pending.empty() ? "" : " (expected " + pending.front().Describe() + ")"));
+        Expectation e(m.kind);
+        if (!Take(m, e))
             return MiscMessageBoxDefaultButton(request.type);
-        }
-        int button = pending.front().button;
-        pending.pop_front();
-        return button;
+        if (!e.general)
+            return e.button;
+        if (e.action)
+            e.action(m);
+        return MiscMessageBoxDefaultButton(request.type);
     }
 };
 
@@ -162,6 +188,40 @@ std::vector<std::string> MiscScriptedUser::Pending() const
     std::vector<std::string> out;
     for (const auto& e : m_state->pending)
         out.push_back(e.Describe());
+    return out;
+}
+
+MiscScriptedUser& MiscScriptedUser::Expect(MiscModalKind kind, Matcher matcher, Action action, const std::string& description)
+{
+    State::Expectation e(kind);
+    e.general = true;
+    e.matcher = std::move(matcher);
+    e.action = std::move(action);
+    e.description = description;
+    m_state->pending.push_back(std::move(e));
+    return *this;
+}
+
+MiscScriptedUser& MiscScriptedUser::Expect(const std::string& kindName, Matcher matcher, Action action,
+                                           const std::string& description)
+{
+    State::Expectation e(MiscModalKind::Other);
+    e.general = true;
+    e.kindName = kindName;
+    e.matcher = std::move(matcher);
+    e.action = std::move(action);
+    e.description = description;
+    m_state->pending.push_back(std::move(e));
+    return *this;
+}
+
+std::string MiscScriptedUser::Report() const
+{
+    std::string out;
+    for (const std::string& p : Pending())
+        out += "never came: " + p + "\n";
+    for (const std::string& u : m_state->unexpected)
+        out += "unexpected: " + u + "\n";
     return out;
 }
 

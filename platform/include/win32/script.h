@@ -16,9 +16,10 @@
 // MiscScriptedUser is the convenient form: a list of expected modal windows, each with what to do,
 // checked off in order, that reports the ones that never appeared and the ones nobody expected.
 //
-// Besides the actions below, a script holds modifier keys with MiscSetKeyState(VK_CONTROL, TRUE)
-// (win32/user.h), sends mouse and key input with MiscSendMouse / MiscSendKey / MiscTypeText, and
-// lets time pass with MiscAdvanceClock (win32/base.h), which fires the timers that fall due.
+// Besides the actions below, a script reaches any control, list entry, tab or menu item through
+// the automation layer (win32/automation.h: MiscFindControl, MiscElement and its verbs, with
+// modifier keys held), and lets time pass with MiscAdvanceClock (win32/base.h), which fires the
+// timers that fall due.
 #include <functional>
 #include <memory>
 #include <string>
@@ -26,7 +27,10 @@
 
 #include "win32/types.h"
 
-enum class MiscModalKind { Dialog, MessageBox, FileOpen, FileSave, Folder, PopupMenu, ColorChooser, PropertySheet };
+// The kinds of modal window the platform opens. A toolkit control that runs a modal window of its
+// own gives it the kind Other and a name (MiscModal::kindName) registered once with
+// MiscRegisterModalKind, so that scripts can expect it by that name.
+enum class MiscModalKind { Dialog, MessageBox, FileOpen, FileSave, Folder, PopupMenu, ColorChooser, PropertySheet, Other };
 
 struct MiscModal {
     MiscModalKind kind = MiscModalKind::Dialog;
@@ -45,8 +49,20 @@ struct MiscModal {
     std::string answer;
     bool answered = false;
 
+    std::string kindName;     // kind Other: the registered name of the kind
+
+    // "dialog", "message box", "pop-up menu", ... or the registered name of an Other kind.
+    std::string KindName() const;
     std::string Describe() const; // "dialog 466 'Comment'" and the like, for messages
 };
+
+// Makes a kind of modal window known by name (a toolkit control calls this at its start-up).
+// Registering a name twice, or a built-in kind's name, does no harm; names outlive
+// MiscResetWindowSystem.
+void MiscRegisterModalKind(const std::string& name);
+// Whether a name is a built-in kind's ("dialog", "message box", "file open chooser", "file save
+// chooser", "folder chooser", "pop-up menu", "colour chooser", "property sheet") or a registered one.
+bool MiscIsModalKind(const std::string& name);
 
 using MiscModalHandler = std::function<void(MiscModal&)>;
 // Installs the modal handler (an empty one removes it); returns the previous one.
@@ -60,18 +76,24 @@ void MiscClearModalErrors();
 HWND MiscActiveModal();
 
 // ---- Acting on an open window, as a user would ----
-// Clicks a control (push buttons, check boxes, radio buttons: BM_CLICK). FALSE when there is no
-// such control or it is disabled.
+// Short forms of the automation layer's verbs (win32/automation.h) for a dialog's direct
+// controls; each acts with mouse or key input and settles. FALSE when there is no such control,
+// or it is hidden or disabled.
+// Clicks a control at its centre.
 BOOL MiscClickButton(HWND dialog, int id);
-// Focuses an edit (or the edit of a combo box), selects everything and types the text.
+// Focuses an edit (or the edit of a combo box) as Tab would, which selects its text, and types
+// the text over it; a drop-down list chooses the entry with that text.
 BOOL MiscSetControlText(HWND dialog, int id, const char* text);
 std::string MiscGetControlText(HWND dialog, int id);
 // Clicks a check box until it shows `state` (BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE).
 BOOL MiscSetCheck(HWND dialog, int id, UINT state);
-// Selects an entry of a combo box or list box, with the notifications a user's choice sends.
+// Chooses entry `index` of a list box, combo box (dropping it down), list view or tab control,
+// with the notifications a user's choice sends. A track bar has its thumb dragged to position
+// `index`; an up-down control has its up arrow (non-zero index) or down arrow (0) clicked.
 BOOL MiscSelectItem(HWND dialog, int id, int index);
+// The entry whose whole text is `text`, in any case.
 BOOL MiscSelectString(HWND dialog, int id, const char* text);
-// Presses and releases a key at the focus window (win32/user.h MiscSendKey).
+// Presses and releases a key at the focus window.
 void MiscPressKey(int vk);
 // Clicks the window's close box (WM_SYSCOMMAND SC_CLOSE).
 BOOL MiscCloseWindow(HWND hwnd);
@@ -101,6 +123,16 @@ public:
     MiscScriptedUser& ExpectFileSave(const std::string& path);
     MiscScriptedUser& ExpectFolder(const std::string& path);
 
+    // The general form: the next modal window must be of this kind (by the enum, or by name for
+    // registered kinds) and satisfy `matcher` (an empty matcher takes any); the action runs on it
+    // (for a message box, before its default button would be pressed; for a chooser, it sets
+    // MiscModal::answer). `description` names the expectation in reports. Expecting an unknown
+    // kind name is reported by Pending() at once.
+    using Matcher = std::function<bool(const MiscModal&)>;
+    MiscScriptedUser& Expect(MiscModalKind kind, Matcher matcher, Action action, const std::string& description = std::string());
+    MiscScriptedUser& Expect(const std::string& kindName, Matcher matcher, Action action,
+                             const std::string& description = std::string());
+
     // Expectations not met yet, described.
     std::vector<std::string> Pending() const;
     // Modal windows that came when something else (or nothing) was expected, described.
@@ -108,6 +140,9 @@ public:
     // Every modal window seen, described, in order.
     std::vector<std::string> Seen() const;
     bool AllDone() const { return Pending().empty() && Unexpected().empty(); }
+    // Both lists as one text for a test's failure message: "never came: ...", "unexpected: ...",
+    // one per line; empty when all is done.
+    std::string Report() const;
 
 private:
     struct State;
