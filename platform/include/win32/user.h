@@ -766,7 +766,7 @@ void MiscSendMouse(HWND hwnd, UINT msg, int x, int y, int wheel = 0);
 void MiscSendKey(int vk, HWND hwnd = nullptr);
 // Types text at the focus window (or hwnd) as WM_CHAR messages.
 void MiscTypeText(const char* text, HWND hwnd = nullptr);
-// Dispatches every queued message and paints what is invalid; returns the messages handled.
+// The same as MiscSettle (the older name).
 int MiscPumpMessages();
 // Settles the window system as Windows' message loop would before waiting for input: posted
 // messages, then idle processing, then painting, repeated until nothing is left. Returns the
@@ -778,3 +778,35 @@ int MiscSettle();
 // transparent) and layered attributes (alpha multiplies, the colour key becomes transparent).
 // Hidden windows capture as an empty surface. Null hwnd captures the whole desktop.
 MiscSurface MiscCaptureWindow(HWND hwnd);
+
+// ---- The settle loop, its limits and the window system's error list ----
+#include <string>
+#include <vector>
+
+#ifndef MSGF_DIALOGBOX
+#define MSGF_DIALOGBOX 0 // WM_KICKIDLE's wParam from a dialog's modal loop
+#endif
+//
+// MiscSettle repeats, until nothing is left: every posted message (through the loop's
+// pre-translation, as GetMessage/TranslateMessage/DispatchMessage would), then idle processing
+// (WM_KICKIDLE to the innermost modal window while one is open, else the application's
+// CWinThread::OnIdle with its count, whose first call sends WM_IDLEUPDATECMDUI to the MFC windows),
+// then one painting pass. Idle runs again only after new messages. A window painted without
+// calling BeginPaint or validating keeps nothing invalid; one that invalidates itself inside its
+// WM_PAINT (after BeginPaint) is painted again in the next round. MiscCaptureWindow settles
+// before it composes, MiscAdvanceClock before the first timer and after every timer it fires,
+// the input functions after queueing their messages, and modal loops (dialogs, message boxes)
+// settle until their window ends.
+//
+// No loop runs without a bound. Each bound below, when reached, ends that loop and appends a line
+// to MiscWindowSystemErrors (at most 100 lines are kept), so a test sees the runaway instead of a
+// hang or a crash.
+#define MISC_SETTLE_MESSAGE_LIMIT 10000 // posted messages handled by one settle
+#define MISC_SETTLE_ROUND_LIMIT 100     // post/idle/paint rounds of one settle
+#define MISC_IDLE_CALL_LIMIT 100        // OnIdle or WM_KICKIDLE calls that keep asking for more
+#define MISC_SETTLE_NESTING_LIMIT 32    // settles started inside handlers of other settles
+#define MISC_SEND_DEPTH_LIMIT 200       // nested SendMessage calls (the message is dropped)
+#define MISC_TIMER_FIRE_LIMIT 50000000L // timers fired by one MiscAdvanceClock
+
+std::vector<std::string> MiscWindowSystemErrors();
+void MiscClearWindowSystemErrors();
