@@ -54,6 +54,7 @@ HFONT MessageFont()
         m.cbSize = sizeof(m);
         SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(m), &m, 0);
         font = CreateFontIndirectA(&m.lfMessageFont);
+        MiscKeepGdiObject(font);
     }
     return font;
 }

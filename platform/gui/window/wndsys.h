@@ -167,6 +167,7 @@ void DrawNonClient(HWND hwnd, HDC dc); // nonclient.cpp
 // silently drops any reference to hwnd itself.
 void LeaveInput(HWND hwnd);
 void ForgetWindowInput(HWND hwnd);
+void ResetMouseRouting(); // mouse.cpp: hover/leave tracking and the last click
 void KillWindowTimers(HWND hwnd); // timer.cpp
 void RemoveQueuedMessages(HWND hwnd); // message.cpp
 void EnsureTimerService(); // timer.cpp
