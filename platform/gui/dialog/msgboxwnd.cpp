@@ -182,7 +182,7 @@ int ShowBox(const MiscMessageBoxRequest& request)
     int defaultButton = MiscMessageBoxDefaultButton(request.type);
     int result = defaultButton;
     if (box) {
-        PaintPending(nullptr);
+        Settle([box] { return Ended(box); }); // shown and painted before anybody answers
         if (MiscMessageBoxHandler handler = MiscGetMessageBoxHandler()) {
             ModalScope scope(box);
             int answer = handler(request);
