@@ -271,3 +271,22 @@ TEST_F(IdleTest, AModalWindowGetsKickIdleInsteadOfTheApplication)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SettleTest, AGetMessageLoopOverAWindowThatAlwaysInvalidatesItselfEnds)
+{
+    g_invalidateInPaint = 1000000;
+    InvalidateRect(w, nullptr, FALSE);
+    MSG msg;
+    int paints = 0;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && paints < 100000) {
+        DispatchMessageA(&msg);
+        ++paints;
+    }
+    EXPECT_EQ(paints, MISC_SETTLE_ROUND_LIMIT);
+    ASSERT_EQ(MiscWindowSystemErrors().size(), 1u);
+    MiscClearWindowSystemErrors();
+}
+
+} // namespace

@@ -163,6 +163,7 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove)
         if (!MatchesFilter(*it, hwnd, first, last))
             continue;
         *msg = *it;
+        s.paintsInARow = 0;
         if (remove & PM_REMOVE)
             s.queue.erase(it);
         s.lastMessage = *msg;
@@ -177,6 +178,17 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove)
     }
     if (InRange(WM_PAINT, first, last)) {
         if (HWND target = FindWindowToPaint(hwnd)) {
+            // A window that invalidates itself in every WM_PAINT would keep a GetMessage loop
+            // busy for ever; after as many paints in a row as a settle allows it is validated.
+            if (++s.paintsInARow > MISC_SETTLE_ROUND_LIMIT) {
+                s.paintsInARow = 0;
+                WindowSystemError("a message loop got WM_PAINT for " + Describe(target) +
+                                  " more than MISC_SETTLE_ROUND_LIMIT times in a row");
+                ValidateRect(target, nullptr);
+                if (WndRec* w = Find(target))
+                    w->ncDirty = false;
+                return FALSE;
+            }
             *msg = Stamp(target, WM_PAINT, 0, 0);
             s.lastMessage = *msg;
             return TRUE;

@@ -41,6 +41,7 @@ void ResetState(System& s)
     s.errors.clear();
     s.sendDepth = 0;
     s.sendOverflow = false;
+    s.paintsInARow = 0;
     s.modalStack.clear();
     s.dcs.clear();
     ResetMouseRouting();
