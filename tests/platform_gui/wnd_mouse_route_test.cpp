@@ -4,6 +4,8 @@
 #include "gui_fixture.h"
 #include "msg_log.h"
 
+#include <vector>
+
 using namespace msgtest;
 using namespace guitest;
 
@@ -11,13 +13,16 @@ namespace {
 
 HWND g_transparent = nullptr;       // answers HTTRANSPARENT
 LRESULT g_mouseActivate = 0;        // answer to WM_MOUSEACTIVATE when not 0
+std::vector<LPARAM> g_setCursor;    // lParam of every WM_SETCURSOR (the recorder leaves it out)
 
-bool RouteHook(HWND hwnd, UINT msg, WPARAM, LPARAM, LRESULT* result)
+bool RouteHook(HWND hwnd, UINT msg, WPARAM, LPARAM lParam, LRESULT* result)
 {
     if (msg == WM_NCHITTEST && hwnd == g_transparent) {
         *result = HTTRANSPARENT;
         return true;
     }
+    if (msg == WM_SETCURSOR)
+        g_setCursor.push_back(lParam);
     if (msg == WM_MOUSEACTIVATE && g_mouseActivate) {
         *result = g_mouseActivate;
         return true;
@@ -32,6 +37,7 @@ protected:
         GuiTest::SetUp();
         g_transparent = nullptr;
         g_mouseActivate = 0;
+        g_setCursor.clear();
         rec.SetHook(&RouteHook);
         WNDCLASSA wc{};
         wc.style = CS_DBLCLKS;
@@ -219,6 +225,21 @@ TEST_F(MouseRouteTest, TheWheelGoesToTheFocusAndModifiersComeFromTheKeyState)
     ASSERT_FALSE(rec.Log().empty());
     EXPECT_EQ(rec.Log().back().wParam, static_cast<WPARAM>(MK_CONTROL | MK_LBUTTON));
     MiscSendMouseAt(WM_LBUTTONUP, 125, 125);
+}
+
+TEST_F(MouseRouteTest, SetCursorCarriesTheHitCodeAndTheMessageButNotUnderCapture)
+{
+    SetActiveWindow(top);
+    g_setCursor.clear();
+    MiscSendMouseAt(WM_MOUSEMOVE, 125, 125);
+    // The child's default handling asks its parent first, so both see the same lParam.
+    ASSERT_FALSE(g_setCursor.empty());
+    EXPECT_EQ(g_setCursor.front(), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    SetCapture(child);
+    g_setCursor.clear();
+    MiscSendMouseAt(WM_MOUSEMOVE, 130, 125);
+    EXPECT_TRUE(g_setCursor.empty());
+    ReleaseCapture();
 }
 
 } // namespace
