@@ -290,3 +290,24 @@ TEST_F(SettleTest, AGetMessageLoopOverAWindowThatAlwaysInvalidatesItselfEnds)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(IdleTest, TheApplicationsOwnLoopIdlesWhenNothingWaitsAndEndsOnQuit)
+{
+    class QuittingApp : public IdleApp {
+    public:
+        QuittingApp() : IdleApp(false) {}
+        BOOL OnIdle(LONG count) override
+        {
+            BOOL more = IdleApp::OnIdle(count);
+            if (count == 1)
+                PostQuitMessage(3);
+            return more;
+        }
+    } app;
+    EXPECT_EQ(app.Run(), 3);
+    EXPECT_EQ(g_idle, (std::vector<std::string>{"idle 0", "idle 1"}));
+}
+
+} // namespace

@@ -63,7 +63,18 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 int CWinThread::Run()
 {
     MSG msg;
+    LONG idleCount = 0;
+    bool idle = true;
     for (;;) {
+        // Idle time while nothing waits, once after every message that is not a paint.
+        while (idle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (idleCount >= MISC_IDLE_CALL_LIMIT) {
+                wndsys::WindowSystemError("idle processing still wanted more time after MISC_IDLE_CALL_LIMIT calls");
+                idle = false;
+            } else if (!OnIdle(idleCount++)) {
+                idle = false;
+            }
+        }
         BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
         if (r == 0) {
             ExitInstance();
@@ -74,6 +85,10 @@ int CWinThread::Run()
         if (!PreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
+        }
+        if (msg.message != WM_PAINT) {
+            idle = true;
+            idleCount = 0;
         }
     }
 }

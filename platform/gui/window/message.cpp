@@ -180,6 +180,9 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove)
         if (HWND target = FindWindowToPaint(hwnd)) {
             // A window that invalidates itself in every WM_PAINT would keep a GetMessage loop
             // busy for ever; after as many paints in a row as a settle allows it is validated.
+            if (target != s.lastPaintTarget)
+                s.paintsInARow = 0;
+            s.lastPaintTarget = target;
             if (++s.paintsInARow > MISC_SETTLE_ROUND_LIMIT) {
                 s.paintsInARow = 0;
                 WindowSystemError("a message loop got WM_PAINT for " + Describe(target) +

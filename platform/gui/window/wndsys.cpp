@@ -42,6 +42,7 @@ void ResetState(System& s)
     s.sendDepth = 0;
     s.sendOverflow = false;
     s.paintsInARow = 0;
+    s.lastPaintTarget = nullptr;
     s.modalStack.clear();
     s.dcs.clear();
     ResetMouseRouting();

@@ -103,7 +103,8 @@ struct System {
     MSG lastMessage{};
     int sendDepth = 0;
     bool sendOverflow = false;      // the depth limit was hit and not yet recovered from
-    int paintsInARow = 0;           // WM_PAINT made up by PeekMessage with no posted message between
+    int paintsInARow = 0;           // WM_PAINT made up by PeekMessage for one window, nothing between
+    HWND lastPaintTarget = nullptr;
     std::vector<HWND> modalStack;   // the modal windows open now, innermost last
     std::vector<std::string> errors; // MiscWindowSystemErrors
     std::map<std::string, UINT> registeredMessages; // key: upper-case name
