@@ -13,7 +13,7 @@ namespace {
 
 HWND MakeWindow()
 {
-    MiscResetWindowSystem();
+    MiscResetPlatform();
     HWND dlg = CreateWindowExA(WS_EX_DLGMODALFRAME, "#32770", "Benchmark", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
                                0, 0, 1000, 800, nullptr, nullptr, nullptr, nullptr);
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

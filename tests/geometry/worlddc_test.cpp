@@ -540,7 +540,7 @@ TEST_F(WorldDCTest, WithoutAContextNothingIsDrawnButPositionsMove)
 
 TEST(WorldDCWindow, ViewportInsetFromTheClientArea)
 {
-    MiscResetWindowSystem();
+    MiscResetPlatform();
     CWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 120, 80, nullptr, nullptr));
     {
@@ -566,7 +566,7 @@ TEST(WorldDCWindow, ViewportInsetFromTheClientArea)
         EXPECT_EQ(moved.dc, nullptr);
     }
     wnd.DestroyWindow();
-    MiscResetWindowSystem();
+    MiscResetPlatform();
 }
 
 } // namespace

@@ -51,12 +51,15 @@ TEST_F(ListBoxTest, MultipleSelection)
     EXPECT_EQ(SendMessageA(list, LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(items)), 1); // bounded
     SendMessageA(list, LB_SETSEL, FALSE, -1);
     EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 0);
-    // A click toggles an entry of a multiple-selection list.
+    // A click toggles an entry of a multiple-selection list (clicks far enough apart in time not
+    // to make a double click).
     RECT r;
     SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&r));
-    MiscSendMouse(list, WM_LBUTTONDOWN, r.left + 2, r.top + 2);
-    MiscSendMouse(list, WM_LBUTTONDOWN, r.left + 2, r.top + 2);
-    MiscSendMouse(list, WM_LBUTTONDOWN, r.left + 2, r.top + 2);
+    for (int i = 0; i < 3; ++i) {
+        MiscSendMouse(list, WM_LBUTTONDOWN, r.left + 2, r.top + 2);
+        MiscSendMouse(list, WM_LBUTTONUP, r.left + 2, r.top + 2);
+        MiscAdvanceClock(GetDoubleClickTime() + 1);
+    }
     EXPECT_EQ(SendMessageA(list, LB_GETSEL, 2, 0), 1);
     char text[8];
     SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));

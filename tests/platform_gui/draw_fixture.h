@@ -8,12 +8,17 @@
 
 #include "test_env.h"
 #include "win32/gdi.h"
+#include "win32/user.h"
 
 namespace draw_test {
 
 class SurfaceTest : public ::testing::Test {
 protected:
-    void SetUp() override { Reset(64, 64); }
+    void SetUp() override
+    {
+        MiscResetPlatform();
+        Reset(64, 64);
+    }
     void TearDown() override
     {
         if (HasFailure()) {

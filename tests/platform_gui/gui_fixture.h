@@ -11,15 +11,13 @@ namespace guitest {
 class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override { Reset(); }
-    void TearDown() override { Reset(); }
-    static void Reset()
+    void TearDown() override
     {
-        MiscResetWindowSystem();
-        MiscSetModalHandler(nullptr);
-        MiscSetMessageBoxHandler(nullptr);
-        MiscClearModalErrors();
-        MiscClearMessageBoxLog();
+        // A runaway loop (a window that repaints or reposts for ever) fails the test that made it.
+        EXPECT_EQ(MiscWindowSystemErrors(), std::vector<std::string>());
+        Reset();
     }
+    static void Reset() { MiscResetPlatform(); }
 };
 
 // Template numbers and control identifiers of the test module "gui_test.dll".

@@ -11,8 +11,8 @@ namespace {
 
 class WndCreateTest : public ::testing::Test {
 protected:
-    void SetUp() override { MiscResetWindowSystem(); }
-    void TearDown() override { MiscResetWindowSystem(); }
+    void SetUp() override { MiscResetPlatform(); }
+    void TearDown() override { MiscResetPlatform(); }
 
     HWND Top(DWORD style = WS_OVERLAPPEDWINDOW)
     {
@@ -48,7 +48,7 @@ TEST_F(WndCreateTest, CreationSequences)
         {"popup", WS_POPUP, false, {{WM_NCCREATE}, {WM_NCCALCSIZE}, {WM_CREATE}, {WM_SIZE}, {WM_MOVE}}},
     };
     for (const Case& c : cases) {
-        MiscResetWindowSystem();
+        MiscResetPlatform();
         HWND parent = c.child ? Top() : nullptr;
         rec.Clear();
         HWND hwnd = c.child ? Child(parent, c.style) : Top(c.style);

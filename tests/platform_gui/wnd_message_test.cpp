@@ -14,12 +14,12 @@ class WndMessageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MiscResetWindowSystem();
+        MiscResetPlatform();
         a = CreateWindowExA(0, Recorder::ClassName(), "a", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         b = CreateWindowExA(0, Recorder::ClassName(), "b", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         rec.Clear();
     }
-    void TearDown() override { MiscResetWindowSystem(); }
+    void TearDown() override { MiscResetPlatform(); }
     Recorder rec;
     HWND a = nullptr, b = nullptr;
 };

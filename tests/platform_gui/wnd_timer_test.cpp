@@ -26,13 +26,13 @@ class WndTimerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MiscResetWindowSystem();
+        MiscResetPlatform();
         g_fired.clear();
         rec.SetHook(&RecordTimer);
         hwnd = CreateWindowExA(0, Recorder::ClassName(), "t", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
         start = GetTickCount();
     }
-    void TearDown() override { MiscResetWindowSystem(); }
+    void TearDown() override { MiscResetPlatform(); }
     Recorder rec;
     HWND hwnd = nullptr;
     DWORD start = 0;

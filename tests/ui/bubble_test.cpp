@@ -11,12 +11,12 @@ namespace {
 
 class BubleTest : public ::testing::Test {
 protected:
-    void SetUp() override { MiscResetWindowSystem(); }
+    void SetUp() override { MiscResetPlatform(); }
     void TearDown() override
     {
         bubble.reset();
         parent.DestroyWindow();
-        MiscResetWindowSystem();
+        MiscResetPlatform();
     }
     void OpenParent(int w, int h)
     {

@@ -42,8 +42,8 @@ HMODULE Module()
 
 class ColoredTest : public ::testing::Test {
 protected:
-    void SetUp() override { MiscResetWindowSystem(); }
-    void TearDown() override { MiscResetWindowSystem(); }
+    void SetUp() override { MiscResetPlatform(); }
+    void TearDown() override { MiscResetPlatform(); }
 
     // A modeless coloured dialog, open and painted.
     std::unique_ptr<CQVXColoredDlg> Open(COLORREF* colour, int mode)
@@ -192,7 +192,7 @@ class PopupMenuTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MiscResetWindowSystem();
+        MiscResetPlatform();
         saved = AfxGetResourceHandle();
         AfxSetResourceHandle(Module());
         ASSERT_EQ(manager.Initialize(kMenu), 1);

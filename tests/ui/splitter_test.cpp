@@ -44,7 +44,7 @@ class SplitterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        MiscResetWindowSystem();
+        MiscResetPlatform();
         ASSERT_TRUE(host.CreateEx(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr, nullptr));
         CRect client;
         host.GetClientRect(&client);
@@ -61,7 +61,7 @@ protected:
         x.DestroyWindow();
         y.DestroyWindow();
         host.DestroyWindow();
-        MiscResetWindowSystem();
+        MiscResetPlatform();
     }
     void Child(int id, int l, int t, int w, int h)
     {

@@ -55,7 +55,7 @@ int RunGallery(Context& ctx, const std::vector<std::string>& args)
             continue;
         std::string png = out + "/" + e.name + ".png";
         std::string error;
-        MiscResetWindowSystem();
+        MiscResetPlatform();
         if (e.show(png, error)) {
             ctx.out << png << "\n";
             ++written;
@@ -64,7 +64,7 @@ int RunGallery(Context& ctx, const std::vector<std::string>& args)
             ++failures;
         }
     }
-    MiscResetWindowSystem();
+    MiscResetPlatform();
     if (!only.empty() && written == 0 && failures == 0)
         return BadUsage(ctx, "no gallery entry is called " + only);
     return failures ? kExitFailure : kExitOk;

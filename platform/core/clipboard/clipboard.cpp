@@ -196,3 +196,16 @@ DWORD GetClipboardSequenceNumber()
     std::lock_guard<std::mutex> guard(c.lock);
     return c.sequence;
 }
+
+void MiscResetClipboard()
+{
+    Clipboard& c = TheClipboard();
+    std::lock_guard<std::mutex> guard(c.lock);
+    for (auto& entry : c.data)
+        GlobalFree(entry.second);
+    c.data.clear();
+    c.open = false;
+    c.holder = std::thread::id();
+    c.openWindow = nullptr;
+    c.owner = nullptr;
+}

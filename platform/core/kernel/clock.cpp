@@ -40,3 +40,5 @@ void MiscAdvanceClock(DWORD ms)
     }
     MiscSetClockNow(target);
 }
+
+void MiscResetClock() { Clock().now = MISC_CLOCK_START; }

@@ -148,3 +148,9 @@ const char* AfxFindStringResource(UINT id)
     HINSTANCE h = AfxFindStringResourceHandle(id);
     return h ? MiscFindString(h, id) : nullptr;
 }
+
+void MiscResetModuleState()
+{
+    g_state.resourceSet = false;
+    g_state.resource = nullptr;
+}

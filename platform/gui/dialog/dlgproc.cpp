@@ -3,6 +3,7 @@
 #include "dialog/dlgsys.h"
 
 #include <cctype>
+#include <vector>
 
 using namespace wndsys;
 
@@ -29,6 +30,47 @@ bool Eligible(HWND hwnd, bool needTabStop)
     if (!w || !(w->style & WS_VISIBLE) || (w->style & WS_DISABLED))
         return false;
     return !needTabStop || (w->style & WS_TABSTOP);
+}
+
+// The dialog's controls in tab order: its children, with the children of a visible, enabled
+// WS_EX_CONTROLPARENT child (a page, a pane) in place of that child, to any depth.
+void Flatten(HWND parent, std::vector<HWND>& out, int depth = 0)
+{
+    WndRec* p = Find(parent);
+    if (!p || depth > 32)
+        return;
+    for (HWND h : p->children) {
+        WndRec* c = Find(h);
+        if (!c)
+            continue;
+        if ((c->exStyle & WS_EX_CONTROLPARENT) && !c->children.empty()) {
+            if ((c->style & WS_VISIBLE) && !(c->style & WS_DISABLED))
+                Flatten(h, out, depth + 1);
+            continue;
+        }
+        out.push_back(h);
+    }
+}
+
+// The entry of `list` that is `control` or holds it (a combo box for the edit inside it).
+int IndexOf(const std::vector<HWND>& list, HWND control)
+{
+    for (HWND h = control; h; h = GetParent(h))
+        for (size_t i = 0; i < list.size(); ++i)
+            if (list[i] == h)
+                return static_cast<int>(i);
+    return -1;
+}
+
+// The mnemonic character of a control's text ('&x'), 0 when none.
+char MnemonicOf(const WndRec* c)
+{
+    const std::string& text = c->text;
+    for (size_t at = text.find('&'); at != std::string::npos && at + 1 < text.size(); at = text.find('&', at + 2)) {
+        if (text[at + 1] != '&')
+            return static_cast<char>(std::tolower(static_cast<unsigned char>(text[at + 1])));
+    }
+    return 0;
 }
 
 HWND FindDefButton(HWND dialog)
@@ -164,36 +206,40 @@ LRESULT DefaultDialogHandling(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 // Alt+letter or a plain letter the focus does not want: the control whose text marks that letter
-// with '&' is clicked (buttons) or its next control focused (labels).
+// with '&' is clicked (buttons) or its next control focused (labels, group boxes). Controls inside
+// pages and panes count too. When several controls share the letter, the next one after the
+// focus only takes the focus, so that pressing the letter again moves on.
 bool HandleMnemonic(HWND dialog, char ch)
 {
-    WndRec* d = Find(dialog);
-    if (!d)
-        return false;
     char want = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    for (HWND h : d->children) {
+    std::vector<HWND> list;
+    Flatten(dialog, list);
+    int n = static_cast<int>(list.size());
+    int start = IndexOf(list, GetFocus());
+    std::vector<HWND> matches;
+    for (int step = 1; step <= n; ++step) {
+        HWND h = list[static_cast<size_t>((start + step + n) % n)];
         WndRec* c = Find(h);
         if (!c || !Eligible(h, false))
             continue;
-        size_t amp = c->text.find('&');
-        while (amp != std::string::npos && amp + 1 < c->text.size() && c->text[amp + 1] == '&')
-            amp = c->text.find('&', amp + 2);
-        if (amp == std::string::npos || amp + 1 >= c->text.size() ||
-            std::tolower(static_cast<unsigned char>(c->text[amp + 1])) != want)
+        if ((c->style & SS_NOPREFIX) && (DlgCode(h) & DLGC_STATIC) && !(DlgCode(h) & DLGC_BUTTON))
             continue;
-        UINT code = DlgCode(h);
-        if (code & DLGC_STATIC) {
-            HWND next = GetNextDlgTabItem(dialog, h, FALSE);
-            SetDialogFocus(dialog, next);
-        } else if (code & DLGC_BUTTON) {
-            SetDialogFocus(dialog, h);
-            SendMessageA(h, BM_CLICK, 0, 0);
-        } else {
-            SetDialogFocus(dialog, h);
-        }
-        return true;
+        if (MnemonicOf(c) == want)
+            matches.push_back(h);
     }
-    return false;
+    if (matches.empty())
+        return false;
+    HWND h = matches.front();
+    UINT code = DlgCode(h);
+    if (code & DLGC_STATIC) {
+        SetDialogFocus(dialog, GetNextDlgTabItem(dialog, h, FALSE));
+    } else if ((code & DLGC_BUTTON) && matches.size() == 1) {
+        SetDialogFocus(dialog, h);
+        SendMessageA(h, BM_CLICK, 0, 0);
+    } else {
+        SetDialogFocus(dialog, h);
+    }
+    return true;
 }
 
 bool HandleKeyDown(HWND dialog, MSG* msg)
@@ -247,14 +293,6 @@ bool HandleKeyDown(HWND dialog, MSG* msg)
     default:
         return false;
     }
-}
-
-// The dialog's own child that holds `control` (a combo box for the edit inside it).
-HWND DirectChild(HWND dialog, HWND control)
-{
-    while (control && GetParent(control) != dialog && IsChild(dialog, control))
-        control = GetParent(control);
-    return control;
 }
 
 } // namespace
@@ -342,33 +380,34 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG msg)
 
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous)
 {
-    WndRec* d = Find(dialog);
-    if (!d || d->children.empty())
+    std::vector<HWND> list;
+    Flatten(dialog, list);
+    if (list.empty())
         return nullptr;
-    const std::vector<HWND>& list = d->children;
-    control = DirectChild(dialog, control);
     int n = static_cast<int>(list.size());
-    int start = -1;
-    for (int i = 0; i < n; ++i)
-        if (list[i] == control)
-            start = i;
+    int start = IndexOf(list, control);
     if (start < 0)
         start = previous ? 0 : n - 1; // so that the first step lands on the first (or last) item
     for (int step = 1; step <= n; ++step) {
         int i = previous ? (start - step + n * 2) % n : (start + step) % n;
-        if (Eligible(list[i], true))
-            return list[i];
+        if (Eligible(list[static_cast<size_t>(i)], true))
+            return list[static_cast<size_t>(i)];
     }
     return control;
 }
 
 HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous)
 {
-    WndRec* d = Find(dialog);
+    // The group is among the siblings of the control (inside a page when the control is on one).
+    std::vector<HWND> all;
+    Flatten(dialog, all);
+    int at0 = IndexOf(all, control);
+    if (at0 >= 0)
+        control = all[static_cast<size_t>(at0)];
+    WndRec* d = Find(control && IsChild(dialog, control) ? GetParent(control) : dialog);
     if (!d || d->children.empty())
         return nullptr;
     const std::vector<HWND>& list = d->children;
-    control = DirectChild(dialog, control);
     int n = static_cast<int>(list.size());
     int at = 0;
     for (int i = 0; i < n; ++i)

@@ -13,7 +13,6 @@ namespace {
 struct ModalState {
     MiscModalHandler handler;
     std::vector<std::string> errors;
-    std::vector<HWND> stack;
 };
 
 ModalState& State()
@@ -92,14 +91,19 @@ void MiscClearModalErrors() { State().errors.clear(); }
 
 HWND MiscActiveModal()
 {
-    const auto& stack = State().stack;
+    const auto& stack = Sys().modalStack;
     return stack.empty() ? nullptr : stack.back();
 }
 
 namespace wndsys {
 
-ModalScope::ModalScope(HWND hwnd) { State().stack.push_back(hwnd); }
-ModalScope::~ModalScope() { State().stack.pop_back(); }
+ModalScope::ModalScope(HWND hwnd) { Sys().modalStack.push_back(hwnd); }
+ModalScope::~ModalScope()
+{
+    auto& stack = Sys().modalStack;
+    if (!stack.empty()) // a reset inside the modal run may have emptied it
+        stack.pop_back();
+}
 
 MiscModalHandler CurrentModalHandler() { return State().handler; }
 
@@ -117,20 +121,15 @@ bool RunModal(HWND hwnd, MiscModal& info, const std::function<bool()>& ended)
 {
     ModalState& s = State();
     ModalScope scope(hwnd);
-    PaintPending(nullptr);
+    // The loop ends as soon as the window has ended (or a WM_QUIT waits): messages still queued
+    // then belong to the loop outside.
+    auto done = [&ended] { return ended() || Sys().quitPosted; };
+    Settle(done); // the window is shown and painted before the scripted user looks at it
     MiscModalHandler handler = s.handler;
-    if (handler && !ended())
+    if (handler && !done())
         handler(info);
-    bool quit = false;
-    for (long guard = 0; guard < 100000L && !ended(); ++guard) {
-        if (Sys().quitPosted) {
-            quit = true;
-            break;
-        }
-        if (!PumpOne() && PaintPending(nullptr) == 0)
-            break;
-    }
-    bool ok = ended() || quit;
+    Settle(done);
+    bool ok = done();
     if (!ok)
         ModalFailure(info.Describe() + (handler ? " was left open by the scripted user"
                                                 : " opened with no scripted user to answer it"));

@@ -54,6 +54,7 @@ HFONT MessageFont()
         m.cbSize = sizeof(m);
         SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(m), &m, 0);
         font = CreateFontIndirectA(&m.lfMessageFont);
+        MiscKeepGdiObject(font);
     }
     return font;
 }
@@ -181,7 +182,7 @@ int ShowBox(const MiscMessageBoxRequest& request)
     int defaultButton = MiscMessageBoxDefaultButton(request.type);
     int result = defaultButton;
     if (box) {
-        PaintPending(nullptr);
+        Settle([box] { return Ended(box); }); // shown and painted before anybody answers
         if (MiscMessageBoxHandler handler = MiscGetMessageBoxHandler()) {
             ModalScope scope(box);
             int answer = handler(request);

@@ -1,4 +1,5 @@
 #include "objects.h"
+#include "win32/gdi.h"
 
 namespace gdi {
 namespace {
@@ -105,3 +106,30 @@ bool RemoveObject(HGDIOBJ handle)
 }
 
 } // namespace gdi
+
+namespace gdi {
+
+int RemoveTransientObjects()
+{
+    Table& t = GetTable();
+    int removed = 0;
+    for (size_t i = kStockSlots; i < t.slots.size(); ++i) {
+        Slot& s = t.slots[i];
+        if (!s.object || s.object->stock || s.object->keep)
+            continue;
+        s.object.reset();
+        t.free.push_back(static_cast<uint32_t>(i));
+        ++removed;
+    }
+    return removed;
+}
+
+} // namespace gdi
+
+void MiscKeepGdiObject(HGDIOBJ object)
+{
+    if (gdi::Object* o = gdi::Find(object))
+        o->keep = true;
+}
+
+int MiscResetGdiObjects() { return gdi::RemoveTransientObjects(); }

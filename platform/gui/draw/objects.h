@@ -20,6 +20,7 @@ struct Object {
     virtual ~Object() = default;
     Kind kind;
     bool stock = false;
+    bool keep = false; // survives MiscResetGdiObjects
 };
 
 struct PenObject : Object {
@@ -76,6 +77,8 @@ HGDIOBJ AddStockObject(int slot, std::shared_ptr<Object> object);
 std::shared_ptr<Object> FindShared(HGDIOBJ handle);
 Object* Find(HGDIOBJ handle);
 bool RemoveObject(HGDIOBJ handle);
+// Removes every object that is neither stock nor kept; returns how many.
+int RemoveTransientObjects();
 
 template <class T>
 T* FindAs(HGDIOBJ handle, Kind kind)

@@ -335,3 +335,10 @@ int CMenu::GetMenuString(UINT item, CString& text, UINT flags) const
 }
 
 UINT CMenu::GetMenuState(UINT item, UINT flags) const { return ::GetMenuState(m_hMenu, item, flags); }
+
+void MiscResetMenus()
+{
+    while (!Menus().empty())
+        Destroy(Menus().begin()->first);
+    Wrappers().clear();
+}

@@ -17,12 +17,7 @@ COLORREF Shade(COLORREF c, int percent)
 
 IMPLEMENT_DYNAMIC(CXTButton, CButton)
 
-namespace {
-const UINT kQueuedRedraw = WM_APP + 0x3A01;
-}
-
 BEGIN_MESSAGE_MAP(CXTButton, CButton)
-    ON_MESSAGE(kQueuedRedraw, OnQueuedRedraw)
 END_MESSAGE_MAP()
 
 DWORD CXTButton::SetXButtonStyle(DWORD style, BOOL redraw)
@@ -30,14 +25,8 @@ DWORD CXTButton::SetXButtonStyle(DWORD style, BOOL redraw)
     const DWORD old = m_xStyle;
     m_xStyle = style;
     if (redraw && GetSafeHwnd())
-        PostMessage(kQueuedRedraw);
+        Invalidate();
     return old;
-}
-
-LRESULT CXTButton::OnQueuedRedraw(WPARAM, LPARAM)
-{
-    Invalidate();
-    return 0;
 }
 
 void CXTButton::SetColorFace(COLORREF face)

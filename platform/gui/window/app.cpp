@@ -1,6 +1,7 @@
 // CWinThread and CWinApp: the application object, its main window, its message loop and its
 // profile.
 #include "mfc/app.h"
+#include "window/wndsys.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,13 +19,39 @@ CWinApp*& CurrentApp()
 }
 
 char* Duplicate(const std::string& text) { return strdup(text.c_str()); }
+
+// The settle loop's idle step outside modal loops.
+BOOL ThreadIdle(LONG count)
+{
+    CWinApp* app = CurrentApp();
+    return app ? app->OnIdle(count) : FALSE;
+}
 } // namespace
 
-CWinThread::CWinThread() = default;
+// The application object takes the window system's idle time (constructed, not registered by a
+// static constructor: the program's application object, or AfxGetApp's stand-in, installs it).
+CWinThread::CWinThread() { wndsys::Sys().idle = &ThreadIdle; }
 CWinThread::~CWinThread() = default;
 BOOL CWinThread::InitInstance() { return FALSE; }
 int CWinThread::ExitInstance() { return 0; }
-BOOL CWinThread::OnIdle(LONG) { return FALSE; }
+
+BOOL CWinThread::OnIdle(LONG lCount)
+{
+    // The first idle call brings the user-interface state of the MFC windows up to date: every
+    // visible top-level window with a CWnd, and its CWnd children, gets WM_IDLEUPDATECMDUI.
+    if (lCount <= 0) {
+        std::vector<HWND> tops = wndsys::Sys().topLevel;
+        for (HWND top : tops) {
+            CWnd* wnd = CWnd::FromHandlePermanent(top);
+            if (!wnd || !::IsWindowVisible(top))
+                continue;
+            ::SendMessageA(top, WM_IDLEUPDATECMDUI, TRUE, 0);
+            if (CWnd::FromHandlePermanent(top) == wnd)
+                wnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        }
+    }
+    return FALSE;
+}
 CWnd* CWinThread::GetMainWnd() { return m_pActiveWnd ? m_pActiveWnd : m_pMainWnd; }
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
@@ -36,7 +63,18 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 int CWinThread::Run()
 {
     MSG msg;
+    LONG idleCount = 0;
+    bool idle = true;
     for (;;) {
+        // Idle time while nothing waits, once after every message that is not a paint.
+        while (idle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (idleCount >= MISC_IDLE_CALL_LIMIT) {
+                wndsys::WindowSystemError("idle processing still wanted more time after MISC_IDLE_CALL_LIMIT calls");
+                idle = false;
+            } else if (!OnIdle(idleCount++)) {
+                idle = false;
+            }
+        }
         BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
         if (r == 0) {
             ExitInstance();
@@ -47,6 +85,10 @@ int CWinThread::Run()
         if (!PreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
+        }
+        if (msg.message != WM_PAINT) {
+            idle = true;
+            idleCount = 0;
         }
     }
 }

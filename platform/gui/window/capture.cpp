@@ -93,7 +93,7 @@ MiscSurface Compose(const WndRec* w)
 MiscSurface MiscCaptureWindow(HWND hwnd)
 {
     System& s = Sys();
-    PaintPending(hwnd);
+    MiscSettle();
     if (!hwnd || hwnd == GetDesktopWindow()) {
         MiscSurface desk(s.desktopWidth, s.desktopHeight, MiscPixelFromColor(GetSysColor(COLOR_DESKTOP)));
         RECT all{0, 0, desk.width, desk.height};

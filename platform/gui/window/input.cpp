@@ -21,17 +21,6 @@ void SyncSides(BYTE* keys, int both, int left, int right, int changed)
     }
 }
 
-WPARAM MouseKeyFlags()
-{
-    WPARAM flags = 0;
-    if (GetKeyState(VK_LBUTTON) < 0) flags |= MK_LBUTTON;
-    if (GetKeyState(VK_RBUTTON) < 0) flags |= MK_RBUTTON;
-    if (GetKeyState(VK_MBUTTON) < 0) flags |= MK_MBUTTON;
-    if (GetKeyState(VK_SHIFT) < 0) flags |= MK_SHIFT;
-    if (GetKeyState(VK_CONTROL) < 0) flags |= MK_CONTROL;
-    return flags;
-}
-
 void PostInput(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     PostMessageA(hwnd, msg, wParam, lParam);
@@ -259,52 +248,6 @@ void MiscSetKeyState(int vk, BOOL down)
 }
 
 BOOL DragDetect(HWND, POINT) { return FALSE; }
-
-void MiscSendMouse(HWND hwnd, UINT msg, int x, int y, int wheel)
-{
-    if (!Find(hwnd))
-        return;
-    POINT screen{x, y};
-    ClientToScreen(hwnd, &screen);
-    SetCursorPos(screen.x, screen.y);
-    screen = Sys().cursorPos;
-    switch (msg) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: MiscSetKeyState(VK_LBUTTON, TRUE); break;
-    case WM_LBUTTONUP: MiscSetKeyState(VK_LBUTTON, FALSE); break;
-    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: MiscSetKeyState(VK_RBUTTON, TRUE); break;
-    case WM_RBUTTONUP: MiscSetKeyState(VK_RBUTTON, FALSE); break;
-    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: MiscSetKeyState(VK_MBUTTON, TRUE); break;
-    case WM_MBUTTONUP: MiscSetKeyState(VK_MBUTTON, FALSE); break;
-    default: break;
-    }
-    if (msg == WM_MOUSEWHEEL) {
-        HWND target = GetFocus() ? GetFocus() : hwnd;
-        PostInput(target, msg, MAKEWPARAM(MouseKeyFlags(), wheel),
-                  MAKELPARAM(screen.x, screen.y));
-        return;
-    }
-    HWND target = GetCapture();
-    if (!target) {
-        // Windows gives the message to the window under the point that claims it: a window
-        // answering HTTRANSPARENT (a static control without SS_NOTIFY) passes it to its parent.
-        target = hwnd;
-        LRESULT hit = HTCLIENT;
-        for (int depth = 0; depth < 64 && target; ++depth) {
-            hit = SendMessageA(target, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
-            if (hit != HTTRANSPARENT)
-                break;
-            target = GetParent(target);
-        }
-        if (!target)
-            return;
-        SendMessageA(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(hit, msg));
-        if (!Find(target))
-            return;
-    }
-    POINT client = screen;
-    ScreenToClient(target, &client);
-    PostInput(target, msg, MouseKeyFlags(), MAKELPARAM(client.x, client.y));
-}
 
 void MiscSendKey(int vk, HWND hwnd)
 {

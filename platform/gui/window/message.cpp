@@ -4,6 +4,7 @@
 #include "window/wndsys.h"
 
 #include <cctype>
+#include <cstdio>
 
 using namespace wndsys;
 
@@ -21,6 +22,13 @@ bool MatchesFilter(const MSG& m, HWND hwnd, UINT first, UINT last)
 bool InRange(UINT msg, UINT first, UINT last)
 {
     return (first == 0 && last == 0) || (msg >= first && msg <= last);
+}
+
+std::string ToHex(UINT value)
+{
+    char text[16];
+    std::snprintf(text, sizeof(text), "%04X", value);
+    return text;
 }
 
 MSG Stamp(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -101,9 +109,19 @@ LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     System& s = Sys();
+    if (s.sendDepth >= MISC_SEND_DEPTH_LIMIT) {
+        // Windows would overflow the stack here; the message is dropped and the runaway reported
+        // once (not once for every level it unwinds through).
+        if (!s.sendOverflow)
+            WindowSystemError("SendMessage nested deeper than MISC_SEND_DEPTH_LIMIT (message 0x" +
+                              ToHex(msg) + " to " + Describe(hwnd) + ")");
+        s.sendOverflow = true;
+        return 0;
+    }
     ++s.sendDepth;
     LRESULT result = w->proc(hwnd, msg, wParam, lParam);
-    --s.sendDepth;
+    if (--s.sendDepth == 0)
+        s.sendOverflow = false;
     return result;
 }
 
@@ -145,6 +163,7 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove)
         if (!MatchesFilter(*it, hwnd, first, last))
             continue;
         *msg = *it;
+        s.paintsInARow = 0;
         if (remove & PM_REMOVE)
             s.queue.erase(it);
         s.lastMessage = *msg;
@@ -159,6 +178,20 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove)
     }
     if (InRange(WM_PAINT, first, last)) {
         if (HWND target = FindWindowToPaint(hwnd)) {
+            // A window that invalidates itself in every WM_PAINT would keep a GetMessage loop
+            // busy for ever; after as many paints in a row as a settle allows it is validated.
+            if (target != s.lastPaintTarget)
+                s.paintsInARow = 0;
+            s.lastPaintTarget = target;
+            if (++s.paintsInARow > MISC_SETTLE_ROUND_LIMIT) {
+                s.paintsInARow = 0;
+                WindowSystemError("a message loop got WM_PAINT for " + Describe(target) +
+                                  " more than MISC_SETTLE_ROUND_LIMIT times in a row");
+                ValidateRect(target, nullptr);
+                if (WndRec* w = Find(target))
+                    w->ncDirty = false;
+                return FALSE;
+            }
             *msg = Stamp(target, WM_PAINT, 0, 0);
             s.lastMessage = *msg;
             return TRUE;
@@ -217,17 +250,13 @@ LRESULT DispatchMessageA(const MSG* msg)
     }
     if (!Find(msg->hwnd))
         return 0;
-    LRESULT result = SendMessageA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
     if (msg->message == WM_PAINT) {
         // Windows would send WM_PAINT again and again to a window that does not validate itself;
         // the headless system validates it instead, so a careless handler cannot spin a loop.
-        if (WndRec* w = Find(msg->hwnd)) {
-            w->update = RECT{};
-            w->updateErase = false;
-            w->ncDirty = false;
-        }
+        PaintMessage(msg->hwnd);
+        return 0;
     }
-    return result;
+    return SendMessageA(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 
 DWORD GetMessageTime() { return Sys().lastMessage.time; }
@@ -293,16 +322,4 @@ bool PumpOne()
 }
 } // namespace wndsys
 
-int MiscPumpMessages()
-{
-    int handled = 0;
-    // A window that posts a message to itself for every message it gets would never let the
-    // queue run dry; the cap keeps such a fault from hanging a test. WM_QUIT stays for the loop
-    // that ends on it.
-    while (handled < 10000 && PumpOne())
-        ++handled;
-    handled += PaintPending(nullptr);
-    return handled;
-}
-
-int MiscSettle() { return MiscPumpMessages(); }
+int MiscPumpMessages() { return MiscSettle(); }

@@ -18,6 +18,7 @@ HFONT CaptionFont(bool small)
         m.cbSize = sizeof(m);
         SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(m), &m, 0);
         f = CreateFontIndirectA(small ? &m.lfSmCaptionFont : &m.lfCaptionFont);
+        MiscKeepGdiObject(f);
     }
     return f;
 }

@@ -50,6 +50,7 @@ void Invalidate(WndRec* w, const RECT& area, bool erase, bool children, bool fra
 
 void Validate(WndRec* w, const RECT* area, bool children)
 {
+    ++w->validations;
     if (!area || (area->left <= w->update.left && area->top <= w->update.top &&
                   area->right >= w->update.right && area->bottom >= w->update.bottom)) {
         w->update = RECT{};
@@ -124,11 +125,9 @@ void PaintOne(HWND hwnd)
     if (!w)
         return;
     if (!IsRectEmpty(&w->update)) {
-        SendMessageA(hwnd, WM_PAINT, 0, 0);
+        PaintMessage(hwnd);
         if (!(w = Find(hwnd)))
             return;
-        w->update = RECT{}; // see DispatchMessage: a handler that does not validate is forgiven
-        w->updateErase = false;
     }
     if (w->ncDirty) {
         w->ncDirty = false;
@@ -160,20 +159,31 @@ HWND FindWindowToPaint(HWND filter)
 
 int PaintPending(HWND root)
 {
+    // One pass in paint order (parents before their children): a parent's paint that invalidates
+    // a child is seen by the child in the same pass.
     int painted = 0;
-    for (int pass = 0; pass < 8; ++pass) {
-        int before = painted;
-        for (HWND h : PaintOrder(root)) {
-            WndRec* w = Find(h);
-            if (w && NeedsPaint(w)) {
-                PaintOne(h);
-                ++painted;
-            }
+    for (HWND h : PaintOrder(root)) {
+        WndRec* w = Find(h);
+        if (w && NeedsPaint(w)) {
+            PaintOne(h);
+            ++painted;
         }
-        if (painted == before)
-            break;
     }
     return painted;
+}
+
+void PaintMessage(HWND hwnd)
+{
+    WndRec* w = Find(hwnd);
+    if (!w)
+        return;
+    unsigned before = w->validations;
+    SendMessageA(hwnd, WM_PAINT, 0, 0);
+    if (!(w = Find(hwnd)) || w->validations != before)
+        return;
+    w->update = RECT{};
+    w->updateErase = false;
+    w->ncDirty = false;
 }
 
 } // namespace wndsys
@@ -265,6 +275,7 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps)
             return nullptr;
     }
     *ps = PAINTSTRUCT{};
+    ++w->validations;
     ps->rcPaint = w->update;
     bool erase = w->updateErase;
     w->update = RECT{};

@@ -56,6 +56,7 @@ int GetSystemMetrics(int index)
     case SM_CXMINSPACING: return 160;
     case SM_CYMINSPACING: return 24;
     case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: case SM_CXDRAG: case SM_CYDRAG: return 4;
+    case SM_CXMOUSEHOVER: case SM_CYMOUSEHOVER: return 4;
     case SM_CXMENUCHECK: case SM_CYMENUCHECK: return 13;
     case SM_CXFOCUSBORDER: case SM_CYFOCUSBORDER: return 1;
     case SM_MOUSEPRESENT: case SM_MOUSEWHEELPRESENT: case SM_CMONITORS: case SM_SAMEDISPLAYFORMAT: return 1;

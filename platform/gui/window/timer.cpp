@@ -29,9 +29,17 @@ TimerRec* NextDue(DWORD target)
 
 void FireDue(DWORD target)
 {
+    // The system settles before the clock moves and after every timer, so that what a timer
+    // posts or invalidates is handled before the next one fires, as in Windows' loop (WM_TIMER
+    // comes only when nothing else is waiting).
+    Settle(nullptr);
     // A timer of 10 ms across a long advance fires many times; the guard only stops a handler
     // that keeps setting timers at the current time.
-    for (long guard = 0; guard < 50000000L; ++guard) {
+    for (long guard = 0;; ++guard) {
+        if (guard >= MISC_TIMER_FIRE_LIMIT) {
+            WindowSystemError("one clock advance fired MISC_TIMER_FIRE_LIMIT timers");
+            return;
+        }
         TimerRec* t = NextDue(target);
         if (!t)
             return;
@@ -41,6 +49,7 @@ void FireDue(DWORD target)
         t->order = ++Sys().timerOrder;
         if (msg.hwnd || msg.lParam)
             DispatchMessageA(&msg);
+        Settle(nullptr);
     }
 }
 

@@ -38,6 +38,14 @@ void ResetState(System& s)
     s.quitCode = 0;
     s.lastMessage = MSG{};
     s.timers.clear();
+    s.errors.clear();
+    s.sendDepth = 0;
+    s.sendOverflow = false;
+    s.paintsInARow = 0;
+    s.lastPaintTarget = nullptr;
+    s.modalStack.clear();
+    s.dcs.clear();
+    ResetMouseRouting();
     s.focus = s.active = s.capture = nullptr;
     s.clipping = false;
     s.clip = RECT{};

@@ -6,6 +6,7 @@
 // process runs (MiscResetWindowSystem clears the table), so a stale handle finds nothing. Code
 // that sends a message must look the record up again afterwards: the window may be gone.
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -63,6 +64,7 @@ struct WndRec {
     RECT update{};                  // client coordinates; empty = nothing to paint
     bool updateErase = false;
     bool ncDirty = false;
+    unsigned validations = 0;       // BeginPaint and ValidateRect/Rgn calls, see PaintMessage
     bool redrawOff = false;         // WM_SETREDRAW FALSE
     bool destroying = false;
     bool linked = false;
@@ -85,6 +87,7 @@ struct TimerRec {
 using PreTranslateHook = BOOL (*)(MSG* msg);
 using CreateHook = void (*)(HWND hwnd, CREATESTRUCTA* cs);
 using DestroyHook = void (*)(HWND hwnd);
+using IdleHook = BOOL (*)(LONG count); // MFC's CWinThread::OnIdle; TRUE asks for more idle time
 
 struct System {
     std::unordered_map<HWND, std::unique_ptr<WndRec>> windows;
@@ -99,6 +102,11 @@ struct System {
     int quitCode = 0;
     MSG lastMessage{};
     int sendDepth = 0;
+    bool sendOverflow = false;      // the depth limit was hit and not yet recovered from
+    int paintsInARow = 0;           // WM_PAINT made up by PeekMessage for one window, nothing between
+    HWND lastPaintTarget = nullptr;
+    std::vector<HWND> modalStack;   // the modal windows open now, innermost last
+    std::vector<std::string> errors; // MiscWindowSystemErrors
     std::map<std::string, UINT> registeredMessages; // key: upper-case name
     UINT nextRegisteredMessage = 0xC000;
 
@@ -124,6 +132,7 @@ struct System {
     PreTranslateHook preTranslate = nullptr; // MFC's PreTranslateMessage walk
     CreateHook createHook = nullptr;         // MFC attaches its CWnd here
     DestroyHook destroyHook = nullptr;       // after WM_NCDESTROY, before the record goes
+    IdleHook idle = nullptr;                 // installed by the MFC application object
 };
 
 System& Sys();
@@ -145,8 +154,13 @@ bool IsVisibleTree(const WndRec* w); // this window and every ancestor visible
 void InvalidateWhole(WndRec* w, bool erase, bool children);
 bool NeedsPaint(const WndRec* w);
 // Paints (WM_NCPAINT, WM_PAINT) every window of the tree under `root` (all windows when null)
-// that needs it, each at most once per call; returns how many were painted.
+// that needs it, each at most once per call; returns how many were painted. Whatever a handler
+// invalidates while painting stays for the next call.
 int PaintPending(HWND root);
+// Sends WM_PAINT and validates the window afterwards only when the handler neither called
+// BeginPaint nor validated anything (a handler that ignores WM_PAINT would otherwise be asked
+// again for ever).
+void PaintMessage(HWND hwnd);
 HWND FindWindowToPaint(HWND filter);
 void DrawNonClient(HWND hwnd, HDC dc); // nonclient.cpp
 
@@ -155,6 +169,7 @@ void DrawNonClient(HWND hwnd, HDC dc); // nonclient.cpp
 // silently drops any reference to hwnd itself.
 void LeaveInput(HWND hwnd);
 void ForgetWindowInput(HWND hwnd);
+void ResetMouseRouting(); // mouse.cpp: hover/leave tracking and the last click
 void KillWindowTimers(HWND hwnd); // timer.cpp
 void RemoveQueuedMessages(HWND hwnd); // message.cpp
 void EnsureTimerService(); // timer.cpp
@@ -172,5 +187,13 @@ bool PumpOne();
 
 // Records a failure the tests can see in MiscModalErrors (dialog/modal.cpp).
 void ModalFailure(const std::string& what);
+
+// Records a fault of the window system's own loops in MiscWindowSystemErrors (settle.cpp).
+void WindowSystemError(const std::string& what);
+// Settles the system (see MiscSettle); `stop`, when given, is asked after every message and ends
+// the settle early (a modal loop whose window has ended). Returns messages and paints handled.
+int Settle(const std::function<bool()>& stop);
+// "class 0x10012" for error reports.
+std::string Describe(HWND hwnd);
 
 } // namespace wndsys

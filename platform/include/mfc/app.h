@@ -23,6 +23,10 @@ public:
     // more in a headless run (-1).
     virtual int Run();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Idle time from the settle loop (MiscSettle) when no modal window is open, lCount counting
+    // the calls since the last message; return TRUE to be called again. The default sends
+    // WM_IDLEUPDATECMDUI to the visible top-level MFC windows and their MFC children when lCount
+    // is 0, and asks for no more.
     virtual BOOL OnIdle(LONG lCount);
     virtual CWnd* GetMainWnd();
 };

@@ -33,7 +33,6 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT item) override;
 
 protected:
-    afx_msg LRESULT OnQueuedRedraw(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
     XTThemeStyle m_theme = xtThemeDefault;

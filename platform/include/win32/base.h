@@ -27,3 +27,6 @@ typedef void (*MiscClockListener)(DWORD target);
 void MiscSetClockListener(MiscClockListener listener);
 // Moves the clock to `now` if that is later than the current time (never backwards).
 void MiscSetClockNow(DWORD now);
+
+// Sets the clock back to MISC_CLOCK_START (part of MiscResetPlatform; the listener stays).
+void MiscResetClock();

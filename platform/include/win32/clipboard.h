@@ -82,3 +82,7 @@ HWND GetClipboardOwner();
 HWND GetOpenClipboardWindow();
 // Number of times the contents changed since the process started.
 DWORD GetClipboardSequenceNumber();
+
+// Empties and closes the clipboard and forgets its owner (part of MiscResetPlatform); registered
+// format names stay, as registered window messages do.
+void MiscResetClipboard();

@@ -260,3 +260,10 @@ BOOL GdiFlush();
 DWORD GetSysColor(int index);
 HBRUSH GetSysColorBrush(int index);
 BOOL SetSysColors(int count, const INT* indexes, const COLORREF* colors);
+
+// Objects that live as long as the process (a cache of fonts or brushes kept in a static): such an
+// object survives MiscResetGdiObjects. Stock objects always do.
+void MiscKeepGdiObject(HGDIOBJ object);
+// Deletes every GDI object (contexts too) that is neither stock nor kept (part of
+// MiscResetPlatform); returns how many were deleted.
+int MiscResetGdiObjects();

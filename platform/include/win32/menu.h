@@ -27,3 +27,6 @@ HMENU GetSubMenu(HMENU menu, int position);
 int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags);
 #define GetMenuString GetMenuStringA
 UINT GetMenuState(HMENU menu, UINT item, UINT flags);
+
+// Destroys every menu and its MFC wrappers (part of MiscResetPlatform).
+void MiscResetMenus();

@@ -44,3 +44,7 @@ const MiscResBlob* MiscFindIcon(HMODULE module, UINT id);
 
 #define ERROR_MOD_NOT_FOUND 126L
 #define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
+
+// Forgets the resource module chosen with AfxSetResourceHandle (part of MiscResetPlatform).
+// Registered modules and extension libraries stay: they live as long as the process.
+void MiscResetModuleState();

@@ -758,15 +758,15 @@ void MiscSetKeyState(int vk, BOOL down);
 // Input as the user would give it. The message is queued for the window that would receive it
 // (the capture window for the mouse when there is one, the focus window for keys) and the queue
 // is then pumped, so dialogs see Enter, Escape and Tab through IsDialogMessage.
-// MiscSendMouse: msg is WM_MOUSEMOVE, WM_[LRM]BUTTON{DOWN,UP,DBLCLK} or WM_MOUSEWHEEL (delta in
-// `wheel`); x and y are client coordinates of hwnd. Button messages update the key state.
+// MiscSendMouse: MiscSendMouseAt at the point (x, y) of hwnd's client area; a window that is not
+// shown gets the message directly (it is under no point).
 void MiscSendMouse(HWND hwnd, UINT msg, int x, int y, int wheel = 0);
 // A key press and release (WM_KEYDOWN, WM_CHAR for keys that make characters, WM_KEYUP) at the
 // focus window, or at hwnd when it is given.
 void MiscSendKey(int vk, HWND hwnd = nullptr);
 // Types text at the focus window (or hwnd) as WM_CHAR messages.
 void MiscTypeText(const char* text, HWND hwnd = nullptr);
-// Dispatches every queued message and paints what is invalid; returns the messages handled.
+// The same as MiscSettle (the older name).
 int MiscPumpMessages();
 // Settles the window system as Windows' message loop would before waiting for input: posted
 // messages, then idle processing, then painting, repeated until nothing is left. Returns the
@@ -778,3 +778,96 @@ int MiscSettle();
 // transparent) and layered attributes (alpha multiplies, the colour key becomes transparent).
 // Hidden windows capture as an empty surface. Null hwnd captures the whole desktop.
 MiscSurface MiscCaptureWindow(HWND hwnd);
+
+// ---- The settle loop, its limits and the window system's error list ----
+#include <string>
+#include <vector>
+
+#ifndef MSGF_DIALOGBOX
+#define MSGF_DIALOGBOX 0 // WM_KICKIDLE's wParam from a dialog's modal loop
+#endif
+//
+// MiscSettle repeats, until nothing is left: every posted message (through the loop's
+// pre-translation, as GetMessage/TranslateMessage/DispatchMessage would), then idle processing
+// (WM_KICKIDLE to the innermost modal window while one is open, else the application's
+// CWinThread::OnIdle with its count, whose first call sends WM_IDLEUPDATECMDUI to the MFC windows),
+// then one painting pass. Idle runs again only after new messages. A window painted without
+// calling BeginPaint or validating keeps nothing invalid; one that invalidates itself inside its
+// WM_PAINT (after BeginPaint) is painted again in the next round. MiscCaptureWindow settles
+// before it composes, MiscAdvanceClock before the first timer and after every timer it fires,
+// the input functions after queueing their messages, and modal loops (dialogs, message boxes)
+// settle until their window ends.
+//
+// No loop runs without a bound. Each bound below, when reached, ends that loop and appends a line
+// to MiscWindowSystemErrors (at most 100 lines are kept), so a test sees the runaway instead of a
+// hang or a crash.
+#define MISC_SETTLE_MESSAGE_LIMIT 10000 // posted messages handled by one settle
+#define MISC_SETTLE_ROUND_LIMIT 100     // post/idle/paint rounds of one settle
+#define MISC_IDLE_CALL_LIMIT 100        // OnIdle or WM_KICKIDLE calls that keep asking for more
+#define MISC_SETTLE_NESTING_LIMIT 32    // settles started inside handlers of other settles
+#define MISC_SEND_DEPTH_LIMIT 200       // nested SendMessage calls (the message is dropped)
+#define MISC_TIMER_FIRE_LIMIT 50000000L // timers fired by one MiscAdvanceClock
+
+std::vector<std::string> MiscWindowSystemErrors();
+void MiscClearWindowSystemErrors();
+
+// ---- Mouse input by screen position, hover and leave ----
+#ifndef TME_HOVER
+#define TME_HOVER 0x00000001
+#define TME_LEAVE 0x00000002
+#define TME_NONCLIENT 0x00000010
+#define TME_QUERY 0x40000000
+#define TME_CANCEL 0x80000000
+#define HOVER_DEFAULT 0xFFFFFFFF
+typedef struct tagTRACKMOUSEEVENT {
+    DWORD cbSize;
+    DWORD dwFlags;
+    HWND hwndTrack;
+    DWORD dwHoverTime;
+} TRACKMOUSEEVENT, *LPTRACKMOUSEEVENT;
+#endif
+#ifndef WM_NCMOUSEHOVER
+#define WM_NCMOUSEHOVER 0x02A0
+#define WM_NCMOUSELEAVE 0x02A2
+#endif
+#ifndef SM_CXMOUSEHOVER
+#define SM_CXMOUSEHOVER 96
+#define SM_CYMOUSEHOVER 97
+#endif
+// The hover time of HOVER_DEFAULT (SPI_GETMOUSEHOVERTIME), on the virtual clock.
+#define MISC_HOVER_TIME 400
+
+// Hover (WM_MOUSEHOVER once the mouse rested hover-time ms on the virtual clock within the hover
+// rectangle, SM_CXMOUSEHOVER) and leave (WM_MOUSELEAVE once a mouse message goes to another
+// window, or at once when the mouse is not over the window). The non-client kinds with
+// TME_NONCLIENT; TME_CANCEL and TME_QUERY as in Windows.
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT tme);
+#define _TrackMouseEvent TrackMouseEvent
+
+// A mouse message at a point of the screen, routed as Windows routes it, then settled:
+// - the capture window (SetCapture) gets it in client coordinates, whatever is under the point;
+// - otherwise the window under the point (WindowFromPoint: visible, enabled children, window
+//   regions), asked WM_NCHITTEST; HTTRANSPARENT passes the point to the lower siblings, then the
+//   parent. A click in a disabled top-level window (a modal dialog's owner) goes nowhere;
+// - a button press in a window of an inactive top-level window sends WM_MOUSEACTIVATE first
+//   (MA_*ACTIVATE activates, MA_*ANDEAT drops the press), then every message sends WM_SETCURSOR;
+// - outside the client area (hit code other than HTCLIENT) the message becomes its WM_NC* kind
+//   with the hit code and screen coordinates;
+// - a press of the same button on the same window within GetDoubleClickTime() ms of the virtual
+//   clock and within SM_CXDOUBLECLK x SM_CYDOUBLECLK becomes WM_xBUTTONDBLCLK when the class has
+//   CS_DBLCLKS (non-client double clicks always);
+// - WM_MOUSEWHEEL (delta in `wheel`) goes to the focus window with screen coordinates.
+// msg is WM_MOUSEMOVE, WM_[LRM]BUTTONDOWN/UP or WM_MOUSEWHEEL; button messages update the key
+// state, and MK_CONTROL/MK_SHIFT come from the key state (MiscSetKeyState).
+void MiscSendMouseAt(UINT msg, int screenX, int screenY, int wheel = 0);
+
+// ---- One reset of the whole platform ----
+// Returns the platform to the state of a fresh process, for test fixtures and tools that run many
+// independent cases: no scripted user or message-box handler, no windows, timers, queued
+// messages, focus, capture or pressed keys (MiscResetWindowSystem), no menus (MiscResetMenus),
+// no GDI objects but stock and kept ones (MiscResetGdiObjects), an empty closed clipboard
+// (MiscResetClipboard), the default resource module (MiscResetModuleState), no recorded modal,
+// message-box or window-system errors, and the virtual clock at MISC_CLOCK_START. Registered
+// window classes, window messages, clipboard formats and modules stay, as they would in a process
+// that goes on.
+void MiscResetPlatform();

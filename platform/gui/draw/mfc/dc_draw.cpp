@@ -127,6 +127,7 @@ CBrush* CDC::GetHalftoneBrush()
         HBITMAP bitmap = ::CreateBitmap(8, 8, 1, 1, rows);
         b->CreatePatternBrush(CBitmap::FromHandle(bitmap));
         ::DeleteObject(bitmap);
+        MiscKeepGdiObject(b->m_hObject);
         return b;
     }();
     return brush;
