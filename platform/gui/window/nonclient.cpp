@@ -1,6 +1,7 @@
 // The non-client area in the classic Windows look: frames, the caption bar with its buttons, the
 // client edge and the window's own scroll bars.
 #include "window/wndsys.h"
+#include "win32/theme.h"
 
 #include <algorithm>
 #include <cstring>
@@ -64,16 +65,8 @@ void DrawCaption(HDC dc, const WndRec* w, RECT* r)
     RECT line{r->left, bar.bottom, r->right, r->top + height};
     r->top += height;
     bool active = GetActiveWindow() == w->handle || (w->style & WS_CHILD);
-    COLORREF from = GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
-    COLORREF to = GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
-    TRIVERTEX v[2] = {
-        {bar.left, bar.top, static_cast<COLOR16>(GetRValue(from) << 8), static_cast<COLOR16>(GetGValue(from) << 8),
-         static_cast<COLOR16>(GetBValue(from) << 8), 0},
-        {bar.right, bar.bottom, static_cast<COLOR16>(GetRValue(to) << 8), static_cast<COLOR16>(GetGValue(to) << 8),
-         static_cast<COLOR16>(GetBValue(to) << 8), 0}};
-    GRADIENT_RECT mesh{0, 1};
-    if (!GradientFill(dc, v, 2, &mesh, 1, GRADIENT_FILL_RECT_H))
-        FillRect(dc, &bar, GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+    const UINT state = active ? MISC_TS_SELECTED : MISC_TS_NORMAL;
+    MiscCurrentTheme().DrawCaption(dc, bar, state);
     FillRect(dc, &line, GetSysColorBrush(COLOR_3DFACE));
 
     int buttonW = GetSystemMetrics(small ? SM_CXSMSIZE : SM_CXSIZE) - 2;
@@ -97,7 +90,7 @@ void DrawCaption(HDC dc, const WndRec* w, RECT* r)
     RECT text{bar.left + 4, bar.top, right - 2, bar.bottom};
     HGDIOBJ oldFont = SelectObject(dc, CaptionFont(small));
     int oldMode = SetBkMode(dc, TRANSPARENT);
-    COLORREF oldColor = SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+    COLORREF oldColor = SetTextColor(dc, MiscCurrentTheme().TextColor(MiscThemeElement::Caption, state));
     DrawTextA(dc, w->text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
     SetTextColor(dc, oldColor);
     SetBkMode(dc, oldMode);
@@ -111,7 +104,8 @@ void DrawScrollBar(HDC dc, RECT r, bool vertical, const SCROLLINFO& si, bool ena
                          : std::min<int>(GetSystemMetrics(SM_CXHSCROLL), (r.right - r.left) / 2);
     int range = si.nMax - si.nMin + 1;
     bool active = enabled && range > static_cast<int>(si.nPage) && range > 0;
-    UINT inactive = active ? 0 : DFCS_INACTIVE;
+    MiscTheme& theme = MiscCurrentTheme();
+    const UINT arrows = active ? MISC_TS_NORMAL : MISC_TS_DISABLED;
     RECT first = r, last = r, track = r;
     if (vertical) {
         first.bottom = r.top + arrow;
@@ -124,9 +118,9 @@ void DrawScrollBar(HDC dc, RECT r, bool vertical, const SCROLLINFO& si, bool ena
         track.left = first.right;
         track.right = last.left;
     }
-    DrawFrameControl(dc, &first, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive);
-    DrawFrameControl(dc, &last, DFC_SCROLL, (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | inactive);
-    FillRect(dc, &track, GetSysColorBrush(COLOR_3DHILIGHT));
+    theme.DrawScrollArrow(dc, first, vertical ? 0 : 2, arrows);
+    theme.DrawScrollArrow(dc, last, vertical ? 1 : 3, arrows);
+    theme.DrawScrollTrack(dc, track, vertical, arrows);
     if (!active)
         return;
     int length = vertical ? track.bottom - track.top : track.right - track.left;
@@ -145,8 +139,7 @@ void DrawScrollBar(HDC dc, RECT r, bool vertical, const SCROLLINFO& si, bool ena
         t.left += offset;
         t.right = t.left + thumb;
     }
-    FillRect(dc, &t, GetSysColorBrush(COLOR_3DFACE));
-    DrawEdge(dc, &t, EDGE_RAISED, BF_RECT);
+    theme.DrawScrollThumb(dc, t, vertical, MISC_TS_NORMAL);
 }
 
 } // namespace
