@@ -150,10 +150,35 @@ void TypeChar(HWND hwnd, char c)
     }
 }
 
+// The edit of a combo box hands the keys that work the list to the combo box.
+HWND ComboOf(HWND hwnd)
+{
+    HWND parent = GetParent(hwnd);
+    char cls[16] = {0};
+    if (!parent || !GetClassNameA(parent, cls, sizeof(cls)) || std::strcmp(cls, "ComboBox") != 0)
+        return nullptr;
+    return parent;
+}
+
+bool ForwardToCombo(HWND hwnd, WPARAM vk)
+{
+    HWND combo = ComboOf(hwnd);
+    if (!combo)
+        return false;
+    const bool dropped = SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    switch (vk) {
+    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_F4: break;
+    case VK_RETURN: case VK_ESCAPE: if (!dropped) return false; break;
+    default: return false;
+    }
+    SendMessageA(combo, WM_KEYDOWN, vk, 0);
+    return true;
+}
+
 void KeyDown(HWND hwnd, WPARAM vk)
 {
     EditState* s = Of(hwnd);
-    if (!s)
+    if (!s || ForwardToCombo(hwnd, vk))
         return;
     bool shift = GetKeyState(VK_SHIFT) < 0;
     ctl::EditText& t = s->text;
@@ -445,6 +470,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE: {
         LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
         if (Multi(hwnd))
+            code |= DLGC_WANTALLKEYS;
+        if (HWND combo = ComboOf(hwnd); combo && SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0))
             code |= DLGC_WANTALLKEYS;
         return code;
     }

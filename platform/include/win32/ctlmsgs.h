@@ -403,6 +403,7 @@ inline BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX*) { return TRUE; }
 
 // ---- The parts of a combo box ----
 #define CB_GETCOMBOBOXINFO 0x0164
+#define STATE_SYSTEM_PRESSED 0x00000008
 typedef struct tagCOMBOBOXINFO {
     DWORD cbSize;
     RECT rcItem;   // the field
