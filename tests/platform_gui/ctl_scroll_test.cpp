@@ -220,3 +220,52 @@ TEST_F(ScrollTest, ScrollWindowExMovesPixelsChildrenAndInvalidatesWhatItUncovers
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ScrollTest, TrackBarThumbDragsWithTrackReportsAndPageClicksEndOnRelease)
+{
+    NoteParent parent;
+    HWND bar = parent.Child(TRACKBAR_CLASSA, 0, 4, 0, 0, 200, 30);
+    SendMessageA(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+    // The channel runs from x 8 to 192; the thumb is centred on its position.
+    MiscSendMouse(bar, WM_LBUTTONDOWN, 9, 10); // a pixel right of the thumb's centre
+    EXPECT_EQ(GetCapture(), bar);
+    MiscSendMouse(bar, WM_MOUSEMOVE, 101, 10);
+    MiscSendMouse(bar, WM_MOUSEMOVE, 101, 25); // off the channel sideways: still dragging
+    MiscSendMouse(bar, WM_LBUTTONUP, 101, 25);
+    EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 50);
+    EXPECT_EQ(GetCapture(), nullptr);
+    ASSERT_EQ(parent.Codes(WM_HSCROLL), (std::vector<UINT>{TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}));
+    EXPECT_EQ(parent.notes[0].id, 4);
+    EXPECT_EQ(parent.notes[0].value, 50);
+    EXPECT_EQ(parent.notes[1].value, 50);
+
+    parent.notes.clear();
+    MiscSendMouse(bar, WM_LBUTTONDOWN, 150, 10); // right of the thumb: a page (a fifth of the range)
+    EXPECT_EQ(parent.Codes(WM_HSCROLL), (std::vector<UINT>{TB_PAGEDOWN}));
+    MiscSendMouse(bar, WM_LBUTTONUP, 150, 10);
+    EXPECT_EQ(parent.Codes(WM_HSCROLL), (std::vector<UINT>{TB_PAGEDOWN, TB_ENDTRACK}));
+    EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 70);
+
+    parent.notes.clear();
+    MiscSendMouse(bar, WM_LBUTTONDOWN, 137, 10); // on the thumb (centred at 136), dragged past the end
+    MiscSendMouse(bar, WM_MOUSEMOVE, 400, 10);
+    MiscSendMouse(bar, WM_LBUTTONUP, 400, 10);
+    EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 100);
+    EXPECT_EQ(parent.Codes(WM_HSCROLL), (std::vector<UINT>{TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}));
+}
+
+TEST_F(ScrollTest, VerticalTrackBarReportsWithVScroll)
+{
+    NoteParent parent;
+    HWND bar = parent.Child(TRACKBAR_CLASSA, TBS_VERT, 5, 0, 0, 30, 200);
+    SendMessageA(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
+    SetFocus(bar);
+    MiscSendKey(VK_DOWN);
+    MiscSendKey(VK_END);
+    EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 10);
+    EXPECT_EQ(parent.Codes(WM_VSCROLL), (std::vector<UINT>{TB_LINEDOWN, TB_ENDTRACK, TB_BOTTOM, TB_ENDTRACK}));
+}
+
+} // namespace

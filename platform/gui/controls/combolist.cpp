@@ -200,7 +200,7 @@ void Scroll(HWND hwnd, DropState* s, WORD code, int thumb)
 {
     SCROLLINFO si{sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(hwnd, SB_VERT, &si);
-    s->top = ScrollModel::Apply(si, code, 1, thumb);
+    s->top = ScrollModel::Apply(si, code, 1, 0, thumb);
     SyncBar(hwnd, s);
     if (code == SB_ENDSCROLL && s->shown)
         SetCapture(hwnd); // the press on the bar had the mouse; the open list takes it back

@@ -15,7 +15,8 @@ struct ScrollModel {
     static int MaxPos(const SCROLLINFO& si);
     // The position an SB_ (or TB_) code leads to: line and page steps, top and bottom, and the
     // thumb codes (to thumbPos). Clamped; SB_ENDSCROLL keeps the position.
-    static int Apply(const SCROLLINFO& si, WORD code, int line, int thumbPos);
+    // page <= 0 steps by the model's own page.
+    static int Apply(const SCROLLINFO& si, WORD code, int line, int page, int thumbPos);
 };
 
 enum class ScrollPart { None, FirstArrow, FirstPage, Thumb, LastPage, LastArrow };

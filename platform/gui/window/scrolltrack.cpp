@@ -26,9 +26,9 @@ int ScrollModel::MaxPos(const SCROLLINFO& si)
     return std::max(si.nMin, si.nMax - std::max(static_cast<int>(si.nPage) - 1, 0));
 }
 
-int ScrollModel::Apply(const SCROLLINFO& si, WORD code, int line, int thumbPos)
+int ScrollModel::Apply(const SCROLLINFO& si, WORD code, int line, int pageSize, int thumbPos)
 {
-    const int page = std::max(1, static_cast<int>(si.nPage));
+    const int page = pageSize > 0 ? pageSize : std::max(1, static_cast<int>(si.nPage));
     int pos = si.nPos;
     switch (code) {
     case SB_LINEUP: pos -= line; break;
