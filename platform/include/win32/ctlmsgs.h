@@ -414,3 +414,5 @@ typedef struct tagCOMBOBOXINFO {
     HWND hwndList; // the drop-down list (a pop-up window of class "ComboLBox")
 } COMBOBOXINFO, *PCOMBOBOXINFO, *LPCOMBOBOXINFO;
 BOOL GetComboBoxInfo(HWND combo, PCOMBOBOXINFO info);
+
+#include "win32/imagelist.h"
