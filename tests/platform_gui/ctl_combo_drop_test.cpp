@@ -41,6 +41,7 @@ TEST_F(ComboDropTest, AClickOpensTheListUnderTheBoxAndAClickOnAnEntryPicksIt)
 {
     NoteParent parent;
     HWND combo = Make(parent, CBS_DROPDOWNLIST, 4);
+    SendMessageA(combo, CB_SETCURSEL, 1, 0);
     HWND list = ListOf(combo);
     ASSERT_NE(list, nullptr);
     EXPECT_FALSE(IsWindowVisible(list));
@@ -55,6 +56,8 @@ TEST_F(ComboDropTest, AClickOpensTheListUnderTheBoxAndAClickOnAnEntryPicksIt)
     EXPECT_EQ(drop.top, box.bottom);
     EXPECT_EQ(drop.left, box.left);
     EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
+    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0); // all four fit: none scrolled away
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
 
     ClickItem(list, 2);
     EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 2);

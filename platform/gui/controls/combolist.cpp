@@ -334,6 +334,7 @@ void ShowComboList(HWND list, bool show)
     ShowScrollBar(list, SB_VERT, Count(s) > rows);
     SetWindowPos(list, HWND_TOPMOST, box.left, top, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     s->shown = true;
+    s->top = 0;
     SyncBar(list, s);
     EnsureVisible(list, s, s->hot);
     SetCapture(list);
