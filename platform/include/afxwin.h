@@ -20,3 +20,6 @@
 #if __has_include("mfc/imagelist.h")
 #include "mfc/imagelist.h"
 #endif
+#if __has_include("mfc/wndclass.h")
+#include "mfc/wndclass.h"
+#endif

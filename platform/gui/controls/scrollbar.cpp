@@ -17,46 +17,25 @@ struct BarState {
 
 DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)); }
 bool Vertical(HWND hwnd) { return (StyleOf(hwnd) & SBS_VERT) != 0; }
-BarState* Of(HWND hwnd) { return ctl::StateOf<BarState>(hwnd); }
 
 void Normalise(SCROLLINFO& si) { ScrollModel::Normalise(si); }
 
-void Paint(HWND hwnd)
+void Paint(HWND hwnd, BarState* s)
 {
-    BarState* s = Of(hwnd);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    if (s && dc) {
-        RECT r;
-        GetClientRect(hwnd, &r);
+    ctl::PaintControl(hwnd, [&](HDC dc, RECT r) {
         if (StyleOf(hwnd) & (SBS_SIZEBOX | SBS_SIZEGRIP)) {
             FillRect(dc, &r, GetSysColorBrush(COLOR_3DFACE));
             DrawFrameControl(dc, &r, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
-        } else {
-            int trackPos = s->si.nPos;
-            const ScrollPart pressed = TrackedScrollPart(hwnd, SB_CTL, &trackPos);
-            PaintScrollBar(dc, r, Vertical(hwnd), s->si, IsWindowEnabled(hwnd) && !s->arrowsDisabled, pressed,
-                           trackPos);
+            return;
         }
-    }
-    EndPaint(hwnd, &ps);
+        int trackPos = s->si.nPos;
+        const ScrollPart pressed = TrackedScrollPart(hwnd, SB_CTL, &trackPos);
+        PaintScrollBar(dc, r, Vertical(hwnd), s->si, IsWindowEnabled(hwnd) && !s->arrowsDisabled, pressed, trackPos);
+    });
 }
 
-LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT BarMessage(HWND hwnd, BarState* s, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    BarState* s = Of(hwnd);
-    switch (msg) {
-    case WM_NCCREATE:
-        ctl::CreateState<BarState>(hwnd);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_NCDESTROY:
-        ctl::DeleteState<BarState>(hwnd);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    default:
-        break;
-    }
-    if (!s)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
     switch (msg) {
     case SBM_SETPOS: {
         int old = s->si.nPos;
@@ -132,7 +111,7 @@ LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: Paint(hwnd); return 0;
+    case WM_PAINT: Paint(hwnd, s); return 0;
     default: return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
@@ -140,5 +119,5 @@ LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 namespace ctl {
-void RegisterScrollBarClass() { RegisterControlClass("ScrollBar", BarProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW); }
+void RegisterScrollBarClass() { RegisterControlClass("ScrollBar", ControlProc<BarState, BarMessage>, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW); }
 } // namespace ctl
