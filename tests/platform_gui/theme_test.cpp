@@ -145,3 +145,33 @@ TEST_F(ThemeTest, PushButtonsDrawThroughTheCurrentTheme)
 }
 
 } // namespace
+
+namespace {
+
+// The Office-style look is a real difference: its check mark, caption and scroll arrows are
+// drawn in its own colours, and the classic ones come back when classic is selected again.
+TEST_F(ThemeTest, TheOfficeLookDrawsTicksAndCaptionsInItsOwnColours)
+{
+    HWND top = CreateWindowExA(0, "#32770", "Look", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                               nullptr, nullptr, nullptr);
+    HWND check = CreateWindowExA(0, "Button", "", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 10, 10, 20, 20, top,
+                                 nullptr, nullptr, nullptr);
+    SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
+    auto count = [](const MiscSurface& s, COLORREF c) {
+        int n = 0;
+        for (uint32_t p : s.pixels)
+            n += MiscColorFromPixel(p) == c;
+        return n;
+    };
+    ASSERT_TRUE(MiscSelectTheme("office2003"));
+    MiscSurface office = MiscCaptureWindow(check);
+    EXPECT_GT(count(office, RGB(33, 161, 33)), 5); // the green tick
+    const COLORREF officeCaption = PixelAt(MiscCaptureWindow(top), 100, 8);
+    ASSERT_TRUE(MiscSelectTheme("classic"));
+    EXPECT_NE(PixelAt(MiscCaptureWindow(top), 100, 8), officeCaption);
+    MiscSurface classic = MiscCaptureWindow(check);
+    EXPECT_EQ(count(classic, RGB(33, 161, 33)), 0);
+    EXPECT_GT(count(classic, GetSysColor(COLOR_WINDOWTEXT)), 5); // the black tick
+}
+
+} // namespace

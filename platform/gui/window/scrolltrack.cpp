@@ -283,6 +283,10 @@ LRESULT CALLBACK TrackerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             if (reinterpret_cast<HWND>(lParam) != hwnd)
                 Finish(true);
             return 0;
+        case WM_NCDESTROY:
+            // Destroyed from outside (a reset of the window system): the press is forgotten.
+            g_track = Track{};
+            break;
         default: break;
         }
     }
