@@ -23,7 +23,10 @@ namespace misctool {
     X("coloured_to_white", GalleryColouredToWhite, "a coloured dialog, gradient to white across") \
     X("coloured_from_white", GalleryColouredFromWhite, "a coloured dialog, gradient from white downwards") \
     X("picture", GalleryPicture, "a picture at its own size and scaled five times, clipped to the red frame") \
-    X("cut_nodes", GalleryCutNodes, "a contour with its cut nodes as the cut-node preview draws them")
+    X("cut_nodes", GalleryCutNodes, "a contour with its cut nodes as the cut-node preview draws them") \
+    X("combo_dropped", GalleryComboDropped, "a combo box with its list open and the mouse over an entry") \
+    X("sample_dialog_classic", GallerySampleDialogClassic, "the sample dialog in the classic look") \
+    X("sample_dialog_office2003", GallerySampleDialogOffice2003, "the sample dialog in the Office-style look")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

@@ -101,6 +101,11 @@ BOOL CALLBACK FindDroppedList(HWND hwnd, LPARAM param)
 // dropped one. Null while the combo box keeps its list to itself.
 HWND DroppedList(HWND combo)
 {
+    // The combo box names its list; a list shown as a pop-up is owned by the top-level window.
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetComboBoxInfo(combo, &info) && info.hwndList && info.hwndList != combo && IsWindowVisible(info.hwndList))
+        return info.hwndList;
     ListSearch search{combo};
     EnumChildWindows(combo, FindDroppedList, reinterpret_cast<LPARAM>(&search));
     if (!search.found)

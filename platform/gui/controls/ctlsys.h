@@ -68,3 +68,43 @@ void RegisterDialogClass();
 
 // Paints a scroll bar face (window/nonclient.cpp).
 void MiscDrawScrollBar(HDC dc, const RECT* r, BOOL vertical, const SCROLLINFO* si, BOOL enabled);
+
+namespace ctl {
+
+// The skeleton of a control's window procedure: the state object T lives from WM_NCCREATE to
+// WM_NCDESTROY, and Handle sees every other message while it exists (DefWindowProc before and
+// after). A control registers ControlProc<T, Handle> with RegisterControlClass.
+template <class T, LRESULT (*Handle)(HWND, T*, UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_NCCREATE:
+        CreateState<T>(hwnd);
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_NCDESTROY:
+        DeleteState<T>(hwnd);
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    default: break;
+    }
+    T* state = StateOf<T>(hwnd);
+    return state ? Handle(hwnd, state, msg, wParam, lParam) : DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+// WM_PAINT for a control: paint(dc, client rectangle) between BeginPaint and EndPaint, in the
+// control's font.
+template <class Paint>
+void PaintControl(HWND hwnd, Paint paint)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    if (dc) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        HGDIOBJ oldFont = SelectObject(dc, FontOf(hwnd));
+        paint(dc, client);
+        SelectObject(dc, oldFont);
+    }
+    EndPaint(hwnd, &ps);
+}
+
+} // namespace ctl

@@ -2,6 +2,7 @@
 // sorted lists, owner-drawn fixed and variable entries (WM_MEASUREITEM, WM_DRAWITEM), and the
 // LBN_ notifications that LBS_NOTIFY asks for.
 #include "controls/ctlsys.h"
+#include "window/scrollbars.h"
 #include "controls/itemlist.h"
 
 #include <algorithm>
@@ -495,16 +496,15 @@ LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_KEYDOWN: KeyDown(hwnd, s, wParam); return 0;
     case WM_VSCROLL: {
-        int rows = VisibleRows(hwnd), n = s->items.Count();
-        switch (LOWORD(wParam)) {
-        case SB_LINEUP: --s->top; break;
-        case SB_LINEDOWN: ++s->top; break;
-        case SB_PAGEUP: s->top -= rows; break;
-        case SB_PAGEDOWN: s->top += rows; break;
-        case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: s->top = static_cast<SHORT>(HIWORD(wParam)); break;
-        default: break;
-        }
+        // The shared scroll model; the dragged thumb's position comes in full from the bar
+        // (the 16 bits of the message would cut it short in a long list).
+        const int rows = VisibleRows(hwnd), n = s->items.Count();
+        const SCROLLINFO model{sizeof(SCROLLINFO), SIF_ALL, 0, std::max(0, n - 1), static_cast<UINT>(std::max(1, rows)),
+                               s->top, 0};
+        int thumb = static_cast<SHORT>(HIWORD(wParam)), tracked = 0;
+        if (wndsys::TrackedScrollPart(hwnd, SB_VERT, &tracked) == wndsys::ScrollPart::Thumb)
+            thumb = tracked;
+        s->top = wndsys::ScrollModel::Apply(model, LOWORD(wParam), 1, 0, thumb);
         s->top = std::clamp(s->top, 0, std::max(0, n - rows));
         Changed(hwnd);
         return 0;

@@ -8,6 +8,7 @@
 #include "win32/module.h"
 #include "win32/msgbox.h"
 #include "win32/script.h"
+#include "win32/theme.h"
 #include "win32/user.h"
 
 void MiscResetPlatform()
@@ -17,6 +18,7 @@ void MiscResetPlatform()
     MiscSetMessageBoxHandler(nullptr);
     // Windows next: their WM_DESTROY handlers may still use menus and GDI objects.
     MiscResetWindowSystem();
+    MiscSelectTheme("classic");
     MiscResetMenus();
     MiscResetGdiObjects();
     MiscResetClipboard();
