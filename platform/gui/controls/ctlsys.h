@@ -63,6 +63,9 @@ void RegisterScrollBarClass();
 void RegisterTrackBarClass();
 void RegisterUpDownClass();
 void RegisterListViewClass();
+void RegisterHeaderClass();
+void RegisterTabClass();
+void RegisterToolTipClass();
 
 } // namespace ctl
 

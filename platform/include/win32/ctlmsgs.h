@@ -400,3 +400,4 @@ typedef struct tagINITCOMMONCONTROLSEX {
 } INITCOMMONCONTROLSEX, *LPINITCOMMONCONTROLSEX;
 inline void InitCommonControls() {}
 inline BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX*) { return TRUE; }
+#include "win32/commctrl_ext.h"
