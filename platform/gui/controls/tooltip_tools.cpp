@@ -182,8 +182,12 @@ std::string LoadText(HINSTANCE module, LPCSTR id)
 
 LRESULT ToolMessage(HWND tipWnd, TipState* s, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    bool named = msg == TTM_ADDTOOLA || msg == TTM_DELTOOLA || msg == TTM_UPDATETIPTEXTA || msg == TTM_GETTEXTA ||
+                 msg == TTM_GETTOOLINFOA || msg == TTM_SETTOOLINFOA || msg == TTM_NEWTOOLRECTA;
     auto* ti = reinterpret_cast<TOOLINFOA*>(lParam);
-    int index = ti && msg != TTM_ENUMTOOLSA && msg != TTM_HITTESTA ? FindTool(s, ti->hwnd, ti->uId) : -1;
+    if (named && !ti)
+        return 0;
+    int index = named ? FindTool(s, ti->hwnd, ti->uId) : -1;
     switch (msg) {
     case TTM_ADDTOOLA: {
         if (!ti)
