@@ -342,6 +342,26 @@ typedef struct tagNMTTDISPINFOA {
 #define PSBTN_CANCEL 3
 #define PSBTN_HELP 4
 
+// The parts of the page and sheet records that the sheet reads.
+typedef struct _PROPSHEETPAGEA {
+    DWORD dwSize;
+    DWORD dwFlags;      // PSP_USETITLE, PSP_HASHELP
+    HINSTANCE hInstance;
+    LPCSTR pszTemplate; // MAKEINTRESOURCE(template id)
+    LPCSTR pszTitle;    // the tab text with PSP_USETITLE
+    LPARAM lParam;
+} PROPSHEETPAGEA, *LPPROPSHEETPAGEA, PROPSHEETPAGE, *LPPROPSHEETPAGE;
+
+typedef struct _PROPSHEETHEADERA {
+    DWORD dwSize;
+    DWORD dwFlags;      // PSH_NOAPPLYNOW, PSH_HASHELP, PSH_PROPTITLE, PSH_MODELESS
+    HWND hwndParent;
+    HINSTANCE hInstance;
+    LPCSTR pszCaption;
+    UINT nPages;
+    UINT nStartPage;
+} PROPSHEETHEADERA, *LPPROPSHEETHEADERA, PROPSHEETHEADER, *LPPROPSHEETHEADER;
+
 typedef struct _PSHNOTIFY {
     NMHDR hdr;
     LPARAM lParam; // PSN_APPLY: TRUE when OK pressed, FALSE for Apply
