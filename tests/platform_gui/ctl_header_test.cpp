@@ -256,4 +256,44 @@ TEST_F(HeaderTest, MfcFrontAndPainting)
     header.DestroyWindow();
 }
 
+TEST_F(HeaderTest, TheListViewShowsItsColumnsInAHeader)
+{
+    HWND list = parent->Child(WC_LISTVIEWA, LVS_REPORT, 12, 0, 0, 300, 150);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(header), 0);
+    const char* names[] = {"Name", "Size"};
+    for (int i = 0; i < 2; ++i) {
+        LVCOLUMNA col{};
+        col.mask = LVCF_TEXT | LVCF_WIDTH;
+        col.pszText = const_cast<char*>(names[i]);
+        col.cx = 80;
+        SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&col));
+    }
+    EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(Text(header, 1), "Size");
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, 1, 40);
+    EXPECT_EQ(Width(header, 1), 40);
+    parent->Clear();
+
+    // The user widens the first column in the header: the list's column follows, and the
+    // list's parent hears the header as well.
+    Drag(header, 79, 109);
+    EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0), 110);
+    EXPECT_EQ(parent->Codes().front(), HDN_BEGINTRACKA);
+    parent->Clear();
+    MiscSendMouse(header, WM_LBUTTONDOWN, 130, 5);
+    MiscSendMouse(header, WM_LBUTTONUP, 130, 5);
+    ASSERT_FALSE(parent->notes.empty());
+    EXPECT_EQ(parent->notes.back().code, LVN_COLUMNCLICK);
+    EXPECT_EQ(parent->notes.back().item, 1);
+
+    SendMessageA(list, LVM_DELETECOLUMN, 0, 0);
+    EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_EQ(Text(header, 0), "Size");
+
+    HWND bare = parent->Child(WC_LISTVIEWA, LVS_REPORT | LVS_NOCOLUMNHEADER, 13, 0, 0, 300, 150);
+    EXPECT_EQ(SendMessageA(bare, LVM_GETHEADER, 0, 0), 0);
+}
+
 } // namespace

@@ -18,6 +18,8 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (nm->pitem && (nm->pitem->mask & HDI_WIDTH))
             n.value = nm->pitem->cxy;
     }
+    if (hdr->code == LVN_COLUMNCLICK)
+        n.item = reinterpret_cast<NMLISTVIEW*>(lParam)->iSubItem;
     p->notes.push_back(n);
     return p->answer ? p->answer(*hdr) : 0;
 }

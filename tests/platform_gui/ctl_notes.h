@@ -10,7 +10,7 @@ namespace guitest {
 
 struct Notify {
     UINT code;
-    int item;  // NMHEADER::iItem for header notifications, -1 otherwise
+    int item;  // NMHEADER::iItem for header notifications, the column of LVN_COLUMNCLICK, else -1
     int value; // the width a header notification carries (HDI_WIDTH), or 0
 };
 

@@ -22,6 +22,9 @@
 #define ODT_HEADER 100
 #define ODT_TAB 101
 
+// The header control of a list view (its identifier is 0).
+#define LVM_GETHEADER (0x1000 + 31)
+
 // ---- Header control ----
 #define HDS_HORZ 0x0000
 #define HDS_BUTTONS 0x0002
