@@ -23,7 +23,9 @@ namespace misctool {
     X("coloured_to_white", GalleryColouredToWhite, "a coloured dialog, gradient to white across") \
     X("coloured_from_white", GalleryColouredFromWhite, "a coloured dialog, gradient from white downwards") \
     X("picture", GalleryPicture, "a picture at its own size and scaled five times, clipped to the red frame") \
-    X("cut_nodes", GalleryCutNodes, "a contour with its cut nodes as the cut-node preview draws them")
+    X("cut_nodes", GalleryCutNodes, "a contour with its cut nodes as the cut-node preview draws them") \
+    X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
+    X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

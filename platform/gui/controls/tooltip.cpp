@@ -327,6 +327,10 @@ LRESULT CALLBACK TipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     if (!s)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     switch (msg) {
+    case WM_CREATE:
+        // Tips speak in the small interface font until they are given another.
+        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        return 0;
     case WM_NCHITTEST: return HTTRANSPARENT; // the mouse reaches the tool under the tip
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_TIMER: OnTimer(hwnd, s, wParam); return 0;

@@ -185,7 +185,8 @@ bool CPropertySheet::ShowPage(int index)
     m_tab.GetWindowRect(&display);
     ScreenToClient(&display);
     m_tab.AdjustRect(FALSE, &display);
-    page->SetWindowPos(&m_tab, display.left, display.top, display.right - display.left, display.bottom - display.top,
+    // Above the tab control, which would otherwise paint its pane over the page.
+    page->SetWindowPos(&CWnd::wndTop, display.left, display.top, display.right - display.left, display.bottom - display.top,
                        SWP_NOACTIVATE);
     HWND focus = ::GetFocus();
     CPropertyPage* old = GetPage(m_active);
