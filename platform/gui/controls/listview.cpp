@@ -2,6 +2,7 @@
 // item data and states (selected, focused, check boxes), single or multiple selection, and the
 // LVN_ / NM_ notifications to the parent. The other views show the same rows.
 #include "controls/ctlsys.h"
+#include "win32/theme.h"
 
 #include <algorithm>
 #include <cstring>
@@ -137,18 +138,16 @@ void PaintHeader(HWND hwnd, HDC dc, ViewState* s, const RECT& client)
     int x = 0;
     for (const Column& c : s->columns) {
         RECT cell{x, 0, x + c.width, h};
-        FillRect(dc, &cell, GetSysColorBrush(COLOR_3DFACE));
-        DrawEdge(dc, &cell, EDGE_RAISED, BF_RECT | BF_SOFT);
+        MiscCurrentTheme().DrawHeaderItem(dc, cell, MISC_TS_NORMAL);
         RECT text{cell.left + 6, cell.top, cell.right - 6, cell.bottom};
         UINT align = (c.fmt & LVCFMT_RIGHT) ? DT_RIGHT : (c.fmt & LVCFMT_CENTER) ? DT_CENTER : DT_LEFT;
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetTextColor(dc, MiscCurrentTheme().TextColor(MiscThemeElement::HeaderItem, MISC_TS_NORMAL));
         DrawTextA(dc, c.text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | align);
         x += c.width;
     }
     if (x < client.right) {
         RECT rest{x, 0, client.right, h};
-        FillRect(dc, &rest, GetSysColorBrush(COLOR_3DFACE));
-        DrawEdge(dc, &rest, EDGE_RAISED, BF_RECT | BF_SOFT);
+        MiscCurrentTheme().DrawHeaderItem(dc, rest, MISC_TS_NORMAL);
     }
 }
 

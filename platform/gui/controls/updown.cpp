@@ -2,6 +2,7 @@
 // Windows), a position, an optional buddy window that shows the position (UDS_SETBUDDYINT), and
 // UDN_DELTAPOS before every change the user makes, which the parent may refuse.
 #include "controls/ctlsys.h"
+#include "win32/theme.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -140,16 +141,17 @@ void Paint(HWND hwnd)
     if (dc) {
         RECT r;
         GetClientRect(hwnd, &r);
-        UINT inactive = IsWindowEnabled(hwnd) ? 0 : DFCS_INACTIVE;
+        const UINT state = IsWindowEnabled(hwnd) ? MISC_TS_NORMAL : MISC_TS_DISABLED;
+        MiscTheme& theme = MiscCurrentTheme();
         RECT first = r, second = r;
         if (Horizontal(hwnd)) {
             first.right = second.left = (r.left + r.right) / 2;
-            DrawFrameControl(dc, &first, DFC_SCROLL, DFCS_SCROLLLEFT | inactive);
-            DrawFrameControl(dc, &second, DFC_SCROLL, DFCS_SCROLLRIGHT | inactive);
+            theme.DrawScrollArrow(dc, first, 2, state);
+            theme.DrawScrollArrow(dc, second, 3, state);
         } else {
             first.bottom = second.top = (r.top + r.bottom) / 2;
-            DrawFrameControl(dc, &first, DFC_SCROLL, DFCS_SCROLLUP | inactive);
-            DrawFrameControl(dc, &second, DFC_SCROLL, DFCS_SCROLLDOWN | inactive);
+            theme.DrawScrollArrow(dc, first, 0, state);
+            theme.DrawScrollArrow(dc, second, 1, state);
         }
     }
     EndPaint(hwnd, &ps);

@@ -1,6 +1,7 @@
 // The toolkit stand-ins: flat button and paint manager gradient.
 #include "toolkit/xtbutton.h"
 #include "toolkit/paintmanager.h"
+#include "win32/theme.h"
 
 namespace {
 
@@ -55,18 +56,20 @@ void CXTButton::DrawItem(LPDRAWITEMSTRUCT item)
     CRect r(item->rcItem);
     const bool pressed = (item->itemState & ODS_SELECTED) != 0;
     const bool disabled = (item->itemState & ODS_DISABLED) != 0;
-    dc->FillSolidRect(&r, pressed ? Shade(m_face, -15) : m_face);
-    if (m_theme == xtThemeOfficeXP || (m_xStyle & BS_XT_FLAT_ANY)) {
-        CBrush frame(Shade(m_face, -45));
-        dc->FrameRect(&r, &frame);
-    } else {
-        dc->Draw3dRect(&r, pressed ? Shade(m_face, -45) : Shade(m_face, 60),
-                       pressed ? Shade(m_face, 60) : Shade(m_face, -45));
+    // The frame and face come from the theme; a face colour of the caller's own fills the inside.
+    UINT state = (pressed ? MISC_TS_PRESSED : 0) | (disabled ? MISC_TS_DISABLED : 0);
+    if (m_theme == xtThemeOfficeXP || (m_xStyle & BS_XT_FLAT_ANY))
+        state |= MISC_TS_FLAT;
+    MiscCurrentTheme().DrawPushButton(item->hDC, r, state);
+    if (m_face != ::GetSysColor(COLOR_BTNFACE)) {
+        CRect inside(r);
+        inside.DeflateRect(2, 2);
+        dc->FillSolidRect(&inside, pressed ? Shade(m_face, -15) : m_face);
     }
     CString text;
     GetWindowText(text);
     const int oldMode = dc->SetBkMode(TRANSPARENT);
-    const COLORREF oldColor = dc->SetTextColor(disabled ? ::GetSysColor(COLOR_GRAYTEXT) : ::GetSysColor(COLOR_BTNTEXT));
+    const COLORREF oldColor = dc->SetTextColor(MiscCurrentTheme().TextColor(MiscThemeElement::PushButton, state));
     CFont* font = GetFont();
     CFont* oldFont = font ? dc->SelectObject(font) : nullptr;
     if (pressed)

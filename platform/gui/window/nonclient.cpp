@@ -2,6 +2,7 @@
 // client edge and the window's own scroll bars.
 #include "window/wndsys.h"
 #include "win32/theme.h"
+#include "window/scrollbars.h"
 
 #include <algorithm>
 #include <cstring>
@@ -97,51 +98,6 @@ void DrawCaption(HDC dc, const WndRec* w, RECT* r)
     SelectObject(dc, oldFont);
 }
 
-// A scroll bar in rectangle r, vertical or horizontal, for the given scroll state.
-void DrawScrollBar(HDC dc, RECT r, bool vertical, const SCROLLINFO& si, bool enabled)
-{
-    int arrow = vertical ? std::min<int>(GetSystemMetrics(SM_CYVSCROLL), (r.bottom - r.top) / 2)
-                         : std::min<int>(GetSystemMetrics(SM_CXHSCROLL), (r.right - r.left) / 2);
-    int range = si.nMax - si.nMin + 1;
-    bool active = enabled && range > static_cast<int>(si.nPage) && range > 0;
-    MiscTheme& theme = MiscCurrentTheme();
-    const UINT arrows = active ? MISC_TS_NORMAL : MISC_TS_DISABLED;
-    RECT first = r, last = r, track = r;
-    if (vertical) {
-        first.bottom = r.top + arrow;
-        last.top = r.bottom - arrow;
-        track.top = first.bottom;
-        track.bottom = last.top;
-    } else {
-        first.right = r.left + arrow;
-        last.left = r.right - arrow;
-        track.left = first.right;
-        track.right = last.left;
-    }
-    theme.DrawScrollArrow(dc, first, vertical ? 0 : 2, arrows);
-    theme.DrawScrollArrow(dc, last, vertical ? 1 : 3, arrows);
-    theme.DrawScrollTrack(dc, track, vertical, arrows);
-    if (!active)
-        return;
-    int length = vertical ? track.bottom - track.top : track.right - track.left;
-    int page = si.nPage ? static_cast<int>(si.nPage) : 1;
-    int thumb = std::max(8, length * page / range);
-    if (thumb >= length)
-        return;
-    int span = range - page;
-    int offset = span > 0 ? (length - thumb) * (si.nPos - si.nMin) / span : 0;
-    offset = std::clamp(offset, 0, length - thumb);
-    RECT t = track;
-    if (vertical) {
-        t.top += offset;
-        t.bottom = t.top + thumb;
-    } else {
-        t.left += offset;
-        t.right = t.left + thumb;
-    }
-    theme.DrawScrollThumb(dc, t, vertical, MISC_TS_NORMAL);
-}
-
 } // namespace
 
 namespace wndsys {
@@ -160,10 +116,14 @@ void DrawNonClient(HWND hwnd, HDC dc)
     bool enabled = !(w->style & WS_DISABLED);
     bool v = (w->style & WS_VSCROLL) != 0, h = (w->style & WS_HSCROLL) != 0;
     int sv = GetSystemMetrics(SM_CXVSCROLL), sh = GetSystemMetrics(SM_CYHSCROLL);
-    if (v && r.right - r.left >= sv)
-        DrawScrollBar(dc, RECT{r.right - sv, r.top, r.right, h ? r.bottom - sh : r.bottom}, true, w->scroll[SB_VERT], enabled);
-    if (h && r.bottom - r.top >= sh)
-        DrawScrollBar(dc, RECT{r.left, r.bottom - sh, v ? r.right - sv : r.right, r.bottom}, false, w->scroll[SB_HORZ], enabled);
+    for (int bar : {SB_VERT, SB_HORZ}) {
+        RECT area;
+        if (!WindowScrollBarRect(hwnd, bar, &area))
+            continue;
+        int trackPos = w->scroll[bar].nPos;
+        const ScrollPart pressed = TrackedScrollPart(hwnd, bar, &trackPos);
+        PaintScrollBar(dc, area, bar == SB_VERT, w->scroll[bar], enabled, pressed, trackPos);
+    }
     if (v && h) {
         RECT corner{r.right - sv, r.bottom - sh, r.right, r.bottom};
         FillRect(dc, &corner, GetSysColorBrush(COLOR_3DFACE));
@@ -176,5 +136,5 @@ void DrawNonClient(HWND hwnd, HDC dc)
 void MiscDrawScrollBar(HDC dc, const RECT* r, BOOL vertical, const SCROLLINFO* si, BOOL enabled)
 {
     if (dc && r && si)
-        DrawScrollBar(dc, *r, vertical != FALSE, *si, enabled != FALSE);
+        PaintScrollBar(dc, *r, vertical != FALSE, *si, enabled != FALSE, ScrollPart::None, si->nPos);
 }
