@@ -206,6 +206,28 @@ TEST_F(TabTest, TheScriptedUserClicksATabByItsText)
     EXPECT_FALSE(MiscClickTab(tab, "General"));
 }
 
+TEST_F(TabTest, TabsWithPicturesMakeRoomForThem)
+{
+    HWND tab = Make(0, {"One", "Two"});
+    RECT plain = ItemRect(tab, 0);
+    HIMAGELIST images = ImageList_Create(24, 24, ILC_COLOR32, 2, 0);
+    SendMessageA(tab, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    TCITEMA item{};
+    item.mask = TCIF_IMAGE;
+    item.iImage = 0;
+    SendMessageA(tab, TCM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    RECT pictured = ItemRect(tab, 0), other = ItemRect(tab, 1);
+    EXPECT_GE(pictured.right - pictured.left, plain.right - plain.left + 24);
+    EXPECT_GE(pictured.bottom - pictured.top, 24);
+    EXPECT_EQ(other.bottom - other.top, pictured.bottom - pictured.top); // one row height
+    TCHITTESTINFO onIcon{POINT{pictured.left + 8, (pictured.top + pictured.bottom) / 2}, 0};
+    EXPECT_EQ(SendMessageA(tab, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&onIcon)), 0);
+    EXPECT_EQ(onIcon.flags, static_cast<UINT>(TCHT_ONITEMICON));
+    MiscCaptureWindow(tab); // paints the picture
+    SendMessageA(tab, TCM_SETIMAGELIST, 0, 0);
+    ImageList_Destroy(images);
+}
+
 TEST_F(TabTest, MfcFront)
 {
     CTabCtrl tabs;

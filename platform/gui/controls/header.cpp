@@ -332,6 +332,17 @@ void PaintItem(HWND hwnd, HDC dc, HeaderState* s, int index, RECT r)
         OffsetRect(&text, 1, 1);
     if (item.fmt & (HDF_SORTUP | HDF_SORTDOWN))
         DrawSortArrow(dc, text, (item.fmt & HDF_SORTUP) != 0, colour);
+    int cx = 0, cy = 0;
+    auto* images = reinterpret_cast<HIMAGELIST>(s->images);
+    if ((item.fmt & HDF_IMAGE) && item.image >= 0 && images && ImageList_GetIconSize(images, &cx, &cy)) {
+        bool right = (item.fmt & HDF_BITMAP_ON_RIGHT) != 0;
+        int x = right ? text.right - cx : text.left;
+        ImageList_Draw(images, item.image, dc, x, (r.top + r.bottom - cy) / 2, ILD_TRANSPARENT);
+        if (right)
+            text.right -= cx + 2;
+        else
+            text.left += cx + 2;
+    }
     UINT align = (item.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT ? DT_RIGHT
                  : (item.fmt & HDF_JUSTIFYMASK) == HDF_CENTER ? DT_CENTER : DT_LEFT;
     SetTextColor(dc, colour);

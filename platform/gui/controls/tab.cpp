@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kMargin = 2;     // space left of the first tab and above the top row
 constexpr int kPaneInset = 4;  // from the pane's edge to the display rectangle
-constexpr int kImageSize = 16; // the image list's icon size until image lists draw here
 
 struct TabItem {
     std::string text;
@@ -48,6 +47,15 @@ struct Layout {
 
 TabState* Of(HWND hwnd) { return ctl::StateOf<TabState>(hwnd); }
 DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)); }
+// The size of the image list's pictures (none without a list).
+SIZE ImageSize(const TabState* s)
+{
+    int cx = 0, cy = 0;
+    if (!s->images || !ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(s->images), &cx, &cy))
+        return SIZE{0, 0};
+    return SIZE{cx, cy};
+}
+
 int Count(const TabState* s) { return static_cast<int>(s->items.size()); }
 bool Valid(const TabState* s, int i) { return i >= 0 && i < Count(s); }
 
@@ -80,15 +88,15 @@ Layout ComputeLayout(HWND hwnd, const TabState* s)
     Layout l;
     RECT client;
     GetClientRect(hwnd, &client);
-    bool images = s->images != nullptr;
+    SIZE image = ImageSize(s);
     int textH = TextSize(hwnd, "Xg").cy;
-    l.rowHeight = s->fixed.cy > 0 ? s->fixed.cy : std::max(textH, images ? kImageSize : 0) + 2 * s->padding.cy + 1;
+    l.rowHeight = s->fixed.cy > 0 ? s->fixed.cy : std::max<int>(textH, image.cy) + 2 * s->padding.cy + 1;
     // Widths first, then the rows they wrap into.
     std::vector<int> widths;
     for (const TabItem& item : s->items) {
         int w = s->fixed.cx > 0 && (StyleOf(hwnd) & TCS_FIXEDWIDTH)
                     ? s->fixed.cx
-                    : TextSize(hwnd, Unprefixed(item.text)).cx + 2 * s->padding.cx + (images && item.image >= 0 ? kImageSize + s->padding.cx : 0);
+                    : TextSize(hwnd, Unprefixed(item.text)).cx + 2 * s->padding.cx + (image.cx > 0 && item.image >= 0 ? image.cx + s->padding.cx : 0);
         widths.push_back(std::max(w, s->minWidth >= 0 ? s->minWidth : 2 * s->padding.cx + 12));
     }
     std::vector<int> rowOf(widths.size(), 0);
@@ -130,8 +138,8 @@ int HitTest(HWND hwnd, const TabState* s, POINT pt, UINT* flags)
             InflateRect(&r, 2, 0), r.top -= 2;
         if (PtInRect(&r, pt)) {
             if (flags) {
-                bool icon = s->images && s->items[static_cast<size_t>(i)].image >= 0 &&
-                            pt.x < r.left + s->padding.cx + kImageSize;
+                bool icon = s->items[static_cast<size_t>(i)].image >= 0 &&
+                            pt.x < r.left + s->padding.cx + ImageSize(s).cx;
                 *flags = icon ? TCHT_ONITEMICON : TCHT_ONITEMLABEL;
             }
             return i;
@@ -222,10 +230,18 @@ void PaintItem(HWND hwnd, HDC dc, TabState* s, int index, RECT r, bool focused)
     MiscTheme& theme = MiscCurrentTheme();
     theme.DrawTab(dc, r, state);
     RECT text{r.left + s->padding.cx, r.top, r.right - s->padding.cx, r.bottom};
-    if (s->images && item.image >= 0)
-        text.left += kImageSize + s->padding.cx;
-    SetTextColor(dc, theme.TextColor(MiscThemeElement::Tab, state));
-    DrawTextA(dc, item.text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    SIZE image = ImageSize(s);
+    if (image.cx > 0 && item.image >= 0) {
+        ImageList_Draw(reinterpret_cast<HIMAGELIST>(s->images), item.image, dc, text.left, (r.top + r.bottom - image.cy) / 2,
+                       ILD_TRANSPARENT);
+        text.left += image.cx + s->padding.cx;
+        // The label follows the picture rather than centring across the whole tab.
+        SetTextColor(dc, theme.TextColor(MiscThemeElement::Tab, state));
+        DrawTextA(dc, item.text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    } else {
+        SetTextColor(dc, theme.TextColor(MiscThemeElement::Tab, state));
+        DrawTextA(dc, item.text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    }
     if ((state & MISC_TS_FOCUSED) && index == s->sel && !(StyleOf(hwnd) & TCS_FOCUSNEVER)) {
         RECT f{r.left + 3, r.top + 3, r.right - 3, r.bottom - 2};
         ctl::DrawFocus(dc, f);

@@ -2,6 +2,7 @@
 // MFC's header, tab and tool tip controls: thin fronts over their messages (win32/commctrl_ext.h).
 #include "mfc/string.h"
 #include "mfc/wnd.h"
+#include "mfc/imagelist.h"
 #include "win32/commctrl_ext.h"
 
 class CHeaderCtrl : public CWnd {
@@ -21,8 +22,18 @@ public:
     int OrderToIndex(int nOrder) const { return static_cast<int>(SendMessage(HDM_ORDERTOINDEX, static_cast<WPARAM>(nOrder))); }
     BOOL GetOrderArray(LPINT piArray, int iCount) const { return Send(HDM_GETORDERARRAY, iCount, piArray); }
     BOOL SetOrderArray(int iCount, LPINT piArray) { return Send(HDM_SETORDERARRAY, iCount, piArray); }
+    // The pictures of the items (HDF_IMAGE); the list set before through this object, or null.
+    CImageList* SetImageList(CImageList* pImageList)
+    {
+        CImageList* old = m_pImageList;
+        m_pImageList = pImageList;
+        SendMessage(HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pImageList ? pImageList->GetSafeHandle() : nullptr));
+        return old;
+    }
+    CImageList* GetImageList() const { return m_pImageList; }
 
 private:
+    CImageList* m_pImageList = nullptr;
     BOOL Send(UINT msg, int index, void* p) const
     {
         return static_cast<BOOL>(SendMessage(msg, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(p)));
@@ -70,9 +81,18 @@ public:
     void SetPadding(CSize size) { SendMessage(TCM_SETPADDING, 0, MAKELPARAM(size.cx, size.cy)); }
     int SetMinTabWidth(int cx) { return static_cast<int>(SendMessage(TCM_SETMINTABWIDTH, 0, cx)); }
     int GetRowCount() const { return static_cast<int>(SendMessage(TCM_GETROWCOUNT)); }
-    // Image lists by handle (HIMAGELIST).
-    HANDLE SetImageList(HANDLE hImageList) { return reinterpret_cast<HANDLE>(SendMessage(TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(hImageList))); }
-    HANDLE GetImageListHandle() const { return reinterpret_cast<HANDLE>(SendMessage(TCM_GETIMAGELIST)); }
+    // The pictures of the tabs; the list set before through this object, or null.
+    CImageList* SetImageList(CImageList* pImageList)
+    {
+        CImageList* old = m_pImageList;
+        m_pImageList = pImageList;
+        SendMessage(TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pImageList ? pImageList->GetSafeHandle() : nullptr));
+        return old;
+    }
+    CImageList* GetImageList() const { return m_pImageList; }
+
+private:
+    CImageList* m_pImageList = nullptr;
 };
 
 // MFC's TOOLINFO with room for the text.
