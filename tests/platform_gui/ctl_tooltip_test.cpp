@@ -233,6 +233,29 @@ TEST_F(ToolTipTest, InactiveTipsStayHiddenAndLongTextsWrapAtTheMaximumWidth)
     EXPECT_GT(narrow.bottom - narrow.top, 2 * (wide.bottom - wide.top) - 8);
 }
 
+TEST_F(ToolTipTest, TrackingTipsShowWhereTheyAreToldUntilTurnedOff)
+{
+    ASSERT_TRUE(AddRect(3, RECT{0, 0, 10, 10}, "Length 120 mm", TTF_TRACK | TTF_ABSOLUTE));
+    SendMessageA(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(300, 200));
+    TOOLINFOA ti{};
+    ti.cbSize = sizeof(ti);
+    ti.hwnd = owner;
+    ti.uId = 3;
+    SendMessageA(tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_EQ(Shown(), "Length 120 mm"); // at once, no delay
+    RECT r;
+    GetWindowRect(tip, &r);
+    EXPECT_EQ(r.left, 300);
+    EXPECT_EQ(r.top, 200);
+    SendMessageA(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(320, 210));
+    GetWindowRect(tip, &r);
+    EXPECT_EQ(r.left, 320);
+    MiscAdvanceClock(60000);
+    EXPECT_EQ(Shown(), "Length 120 mm"); // no auto-pop for a tracking tip
+    SendMessageA(tip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_EQ(Shown(), "");
+}
+
 TEST_F(ToolTipTest, MfcToolTipCtrlOnAWindow)
 {
     CToolTipCtrl tips;

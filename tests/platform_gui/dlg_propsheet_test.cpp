@@ -43,9 +43,9 @@ public:
     {
         m_hResourceModule = MiscRegisterModule("propsheet_test.dll", &kTable);
     }
-    bool allowLeave = true, allowApply = true, allowCancel = true;
+    bool allowLeave = true, allowApply = true, allowCancel = true, allowShow = true;
     BOOL OnInitDialog() override { Log("init"); return CPropertyPage::OnInitDialog(); }
-    BOOL OnSetActive() override { Log("set"); return CPropertyPage::OnSetActive(); }
+    BOOL OnSetActive() override { Log("set"); return allowShow && CPropertyPage::OnSetActive(); }
     BOOL OnKillActive() override { Log("kill"); return allowLeave && CPropertyPage::OnKillActive(); }
     BOOL OnApply() override { Log("apply"); return allowApply && CPropertyPage::OnApply(); }
     void OnReset() override { Log("reset"); }
@@ -241,6 +241,25 @@ TEST_F(PropSheetTest, EscapeCancelsAndTheLayoutHoldsTheLargestPage)
         MiscPressKey(VK_ESCAPE);
     });
     EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(PropSheetTest, TitlesAndPagesThatDoNotWantToBeShown)
+{
+    sheet.SetTitle("Shirt", PSH_PROPTITLE);
+    units.allowShow = false;
+    Run([this](HWND hwnd) {
+        char caption[64] = {0};
+        GetWindowTextA(hwnd, caption, sizeof(caption));
+        EXPECT_STREQ(caption, "Properties for Shirt");
+        EXPECT_FALSE(MiscSelectPropertyPage(hwnd, "Units"));
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
+        EXPECT_EQ(Active(hwnd), 0);
+        EXPECT_TRUE(general.IsWindowVisible());
+        sheet.SetTitle("Trousers");
+        GetWindowTextA(hwnd, caption, sizeof(caption));
+        EXPECT_STREQ(caption, "Trousers");
+        MiscClickButton(hwnd, IDCANCEL);
+    });
 }
 
 TEST_F(PropSheetTest, AModelessSheetClosesItselfAfterOkOrCancel)
