@@ -113,6 +113,11 @@ TEST_F(PropSheetTest, OpensOnTheStartPageAndOkAppliesThePagesShown)
     EXPECT_EQ(g_events, want);
     EXPECT_TRUE(MiscModalErrors().empty());
     EXPECT_EQ(sheet.m_hWnd, nullptr);
+
+    // The same sheet opens again, its pages made afresh.
+    g_events.clear();
+    EXPECT_EQ(Run([](HWND hwnd) { MiscPressKey(VK_ESCAPE); EXPECT_TRUE(IsWindow(hwnd)); }), IDCANCEL);
+    EXPECT_EQ(g_events, (std::vector<std::string>{"units init", "units set", "units query", "units reset"}));
 }
 
 TEST_F(PropSheetTest, ChangingPagesAsksThePageLeftAndTellsThePageShown)

@@ -487,21 +487,23 @@ void ButtonUp(HWND hwnd, HeaderState* s)
     }
 }
 
+// Escape, or the capture taken away: the drag ends where it began.
 void CancelDrag(HWND hwnd, HeaderState* s)
 {
-    if (s->drag == Drag::None)
-        return;
-    if (s->drag == Drag::Track) {
+    Drag drag = s->drag;
+    int item = s->dragItem, start = s->dragStartWidth;
+    s->drag = Drag::None;
+    if (drag == Drag::Track) {
         HDITEMA hd{};
         hd.mask = HDI_WIDTH;
-        hd.cxy = s->dragStartWidth;
-        if ((StyleOf(hwnd) & HDS_FULLDRAG) && Valid(s, s->dragItem))
-            ChangeWidth(hwnd, s->dragItem, s->dragStartWidth);
+        hd.cxy = start;
+        Notify(hwnd, HDN_ENDTRACKA, item, &hd);
+        s = Of(hwnd);
+        if (s && Valid(s, item) && s->items[static_cast<size_t>(item)].width != start)
+            ChangeWidth(hwnd, item, start);
     }
-    s = Of(hwnd);
-    if (s)
-        s->drag = Drag::None;
-    InvalidateRect(hwnd, nullptr, FALSE);
+    if (drag != Drag::None)
+        InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 LRESULT HeaderMessage(HWND hwnd, HeaderState* s, UINT msg, WPARAM wParam, LPARAM lParam)
