@@ -1,3 +1,4 @@
 #pragma once
-// Kept for the familiar include name; everything lives in afxwin.h.
+// MFC's common controls; the older ones live in afxwin.h.
 #include <afxwin.h>
+#include "mfc/commctl.h"

@@ -1,3 +1,4 @@
 #pragma once
-// Kept for the familiar include name; everything lives in afxwin.h.
+// MFC's standard dialogs; CDialog and CFileDialog live in afxwin.h.
 #include <afxwin.h>
+#include "mfc/propsheet.h"

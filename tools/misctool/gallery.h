@@ -26,7 +26,9 @@ namespace misctool {
     X("cut_nodes", GalleryCutNodes, "a contour with its cut nodes as the cut-node preview draws them") \
     X("combo_dropped", GalleryComboDropped, "a combo box with its list open and the mouse over an entry") \
     X("sample_dialog_classic", GallerySampleDialogClassic, "the sample dialog in the classic look") \
-    X("sample_dialog_office2003", GallerySampleDialogOffice2003, "the sample dialog in the Office-style look")
+    X("sample_dialog_office2003", GallerySampleDialogOffice2003, "the sample dialog in the Office-style look") \
+    X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
+    X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

@@ -59,6 +59,15 @@ void RegisterScrollBarClass();
 void RegisterTrackBarClass();
 void RegisterUpDownClass();
 void RegisterListViewClass();
+void RegisterHeaderClass();
+void RegisterTabClass();
+void RegisterToolTipClass();
+
+// The list view's header (lvheader.cpp): ListHeaderBefore sees the list's messages first and
+// answers those it handles (true, with *result); ListHeaderAfter sees the list's answer to a
+// column message and shows the columns in the header.
+bool ListHeaderBefore(HWND list, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+LRESULT ListHeaderAfter(HWND list, UINT msg, LRESULT result);
 
 } // namespace ctl
 

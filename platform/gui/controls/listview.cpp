@@ -559,6 +559,9 @@ LRESULT CALLBACK ViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (!s)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
+    LRESULT hooked = 0;
+    if (ctl::ListHeaderBefore(hwnd, msg, wParam, lParam, &hooked))
+        return hooked;
     switch (msg) {
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN: Click(hwnd, s, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, NM_CLICK); return 0;
@@ -599,7 +602,7 @@ LRESULT CALLBACK ViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(hwnd); return 0;
-    default: return ViewMessage(hwnd, s, msg, wParam, lParam);
+    default: return ctl::ListHeaderAfter(hwnd, msg, ViewMessage(hwnd, s, msg, wParam, lParam));
     }
 }
 

@@ -15,6 +15,9 @@ void RegisterStandardControls()
     ctl::RegisterTrackBarClass();
     ctl::RegisterUpDownClass();
     ctl::RegisterListViewClass();
+    ctl::RegisterHeaderClass();
+    ctl::RegisterTabClass();
+    ctl::RegisterToolTipClass();
 }
 
 } // namespace wndsys

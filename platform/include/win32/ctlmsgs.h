@@ -416,3 +416,4 @@ typedef struct tagCOMBOBOXINFO {
 BOOL GetComboBoxInfo(HWND combo, PCOMBOBOXINFO info);
 
 #include "win32/imagelist.h"
+#include "win32/commctrl_ext.h"
