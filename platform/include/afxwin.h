@@ -17,3 +17,6 @@
 #if __has_include("mfc/app.h")
 #include "mfc/app.h"
 #endif
+#if __has_include("mfc/frame.h")
+#include "mfc/frame.h"
+#endif
