@@ -215,7 +215,7 @@ void Mnemonic(Tracking& t, char c)
         return;
     if (matches.size() == 1) {
         Select(t, t.levels.size() - 1, matches[0]);
-        Activate(t);
+        Activate(t, true);
         return;
     }
     // Several items share the mnemonic: each press moves to the next of them.
@@ -236,7 +236,7 @@ void Key(Tracking& t, WPARAM vk)
         break;
     case VK_RIGHT:
         if (level.selected >= 0 && m->items[static_cast<size_t>(level.selected)].sub)
-            OpenSelected(t);
+            OpenSelected(t, true);
         else if (t.req.fromBar) {
             t.barStep = 1;
             Finish(t, 0);
@@ -251,7 +251,7 @@ void Key(Tracking& t, WPARAM vk)
         }
         break;
     case VK_RETURN:
-        Activate(t);
+        Activate(t, true);
         break;
     case VK_ESCAPE:
         if (t.levels.size() > 1)
@@ -339,7 +339,7 @@ void CloseLevelsAbove(Tracking& t, size_t keep)
     }
 }
 
-bool OpenSelected(Tracking& t)
+bool OpenSelected(Tracking& t, bool selectFirst)
 {
     Level& level = t.levels.back();
     Menu* m = Find(level.menu);
@@ -361,10 +361,13 @@ bool OpenSelected(Tracking& t)
     t.levels.push_back(next);
     RECT parent = r;
     ShowLevel(t, t.levels.back(), POINT{r.right - kBorder, r.top - kBorder}, &parent);
+    if (selectFirst)
+        if (Menu* m = Find(sub))
+            Select(t, t.levels.size() - 1, Step(*m, -1, 1));
     return true;
 }
 
-void Activate(Tracking& t)
+void Activate(Tracking& t, bool fromKeyboard)
 {
     Level& level = t.levels.back();
     Menu* m = Find(level.menu);
@@ -372,7 +375,7 @@ void Activate(Tracking& t)
         return;
     const Item& item = m->items[static_cast<size_t>(level.selected)];
     if (item.sub) {
-        OpenSelected(t);
+        OpenSelected(t, fromKeyboard);
         return;
     }
     if (item.Separator() || item.Disabled())

@@ -35,10 +35,11 @@ Tracking* TrackingOf(HWND wnd, int* levelIndex);
 void Select(Tracking& t, size_t levelIndex, int index);
 // Closes the cascade's windows above level `keep`.
 void CloseLevelsAbove(Tracking& t, size_t keep);
-// Opens the submenu of the innermost level's selected item (WM_INITMENUPOPUP first).
-bool OpenSelected(Tracking& t);
+// Opens the submenu of the innermost level's selected item (WM_INITMENUPOPUP first); from the
+// keyboard its first item is selected too.
+bool OpenSelected(Tracking& t, bool selectFirst = false);
 // Enter on the innermost selected item: opens its submenu or chooses its command.
-void Activate(Tracking& t);
+void Activate(Tracking& t, bool fromKeyboard = false);
 // Ends the run with a command (0: nothing chosen).
 void Finish(Tracking& t, UINT command);
 
