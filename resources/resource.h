@@ -39,6 +39,7 @@
 #define ID_SAMPLE_VIEW_GRID 9111
 #define ID_SAMPLE_VIEW_SMALL 9112
 #define ID_SAMPLE_VIEW_LARGE 9113
+#define ID_SAMPLE_FILE_READONLY 9114
 // Cursors and icons that the library loads
 #define IDC_SPLITTER_X 30980
 #define IDI_VALUE_LIST 16387

@@ -23,7 +23,8 @@ namespace misctool {
     X("coloured_to_white", GalleryColouredToWhite, "a coloured dialog, gradient to white across") \
     X("coloured_from_white", GalleryColouredFromWhite, "a coloured dialog, gradient from white downwards") \
     X("picture", GalleryPicture, "a picture at its own size and scaled five times, clipped to the red frame") \
-    X("cut_nodes", GalleryCutNodes, "a contour with its cut nodes as the cut-node preview draws them")
+    X("cut_nodes", GalleryCutNodes, "a contour with its cut nodes as the cut-node preview draws them") \
+    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
