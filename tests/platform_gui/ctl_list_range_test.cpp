@@ -236,6 +236,8 @@ TEST_F(RangeTest, ScrollBarControlKeepsItsPositionInRange)
     EXPECT_EQ(bar.GetScrollPos(), 41); // the last position that shows a full page
     parent.notes.clear();
     MiscSendMouse(bar.m_hWnd, WM_LBUTTONDOWN, 3, 8); // the left arrow
+    ASSERT_EQ(parent.notes.size(), 1u);
+    MiscSendMouse(bar.m_hWnd, WM_LBUTTONUP, 3, 8); // the press ends on release
     ASSERT_EQ(parent.notes.size(), 2u);
     EXPECT_EQ(parent.notes[0].code, static_cast<UINT>(SB_LINELEFT));
     EXPECT_EQ(parent.notes[1].code, static_cast<UINT>(SB_ENDSCROLL));

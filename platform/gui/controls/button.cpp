@@ -1,6 +1,7 @@
 // The BUTTON class: push buttons (normal and default), check boxes (two and three states, manual
 // and automatic), radio buttons, group boxes, owner-drawn buttons, and bitmap or icon faces.
 #include "controls/ctlsys.h"
+#include "win32/theme.h"
 
 using namespace wndsys;
 
@@ -159,12 +160,12 @@ void PaintPush(HWND hwnd, HDC dc, const ButtonState* s, RECT r, bool enabled)
     HBRUSH brush = ctl::ControlColor(hwnd, dc, WM_CTLCOLORBTN);
     FillRect(dc, &r, brush);
     bool focused = ctl::HasFocus(hwnd);
-    if (TypeOf(hwnd) == BS_DEFPUSHBUTTON) {
-        FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
+    UINT state = (s->pushed ? MISC_TS_PRESSED : 0) | (enabled ? 0 : MISC_TS_DISABLED) | (focused ? MISC_TS_FOCUSED : 0);
+    if (TypeOf(hwnd) == BS_DEFPUSHBUTTON)
+        state |= MISC_TS_DEFAULT;
+    MiscCurrentTheme().DrawPushButton(dc, r, state);
+    if (state & MISC_TS_DEFAULT)
         InflateRect(&r, -1, -1);
-    }
-    RECT face = r;
-    DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (s->pushed ? DFCS_PUSHED : 0) | (enabled ? 0 : DFCS_INACTIVE));
     RECT content = r;
     InflateRect(&content, -3, -3);
     if (style & (BS_BITMAP | BS_ICON)) {
@@ -173,7 +174,7 @@ void PaintPush(HWND hwnd, HDC dc, const ButtonState* s, RECT r, bool enabled)
         RECT text = content;
         if (s->pushed)
             OffsetRect(&text, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetTextColor(dc, MiscCurrentTheme().TextColor(MiscThemeElement::PushButton, MISC_TS_NORMAL));
         ctl::DrawLabel(dc, ctl::TextOf(hwnd), text, TextFormat(style, TypeOf(hwnd), true), enabled);
     }
     if (focused)
@@ -192,16 +193,19 @@ void PaintCheck(HWND hwnd, HDC dc, const ButtonState* s, RECT r, bool enabled)
     int top = (style & BS_MULTILINE) ? r.top + (tm.tmHeight - box) / 2 : (r.top + r.bottom - box) / 2;
     bool leftText = (style & BS_LEFTTEXT) != 0;
     RECT boxRect{leftText ? r.right - box : r.left, top, leftText ? r.right : r.left + box, top + box};
-    UINT state = IsRadio(type) ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
+    UINT state = MISC_TS_NORMAL;
     if (s->check == BST_CHECKED)
-        state |= DFCS_CHECKED;
+        state |= MISC_TS_CHECKED;
     else if (s->check == BST_INDETERMINATE)
-        state |= DFCS_BUTTON3STATE | DFCS_CHECKED;
+        state |= MISC_TS_MIXED;
     if (s->pushed)
-        state |= DFCS_PUSHED;
+        state |= MISC_TS_PRESSED;
     if (!enabled)
-        state |= DFCS_INACTIVE;
-    DrawFrameControl(dc, &boxRect, DFC_BUTTON, state);
+        state |= MISC_TS_DISABLED;
+    if (IsRadio(type))
+        MiscCurrentTheme().DrawRadioButton(dc, boxRect, state);
+    else
+        MiscCurrentTheme().DrawCheckBox(dc, boxRect, state);
     RECT text = r;
     if (leftText)
         text.right = boxRect.left - 4;

@@ -1,9 +1,12 @@
 // The COMBOBOX class: drop-down combo boxes with an edit (CBS_DROPDOWN, CBS_SIMPLE) and drop-down
 // lists (CBS_DROPDOWNLIST). The entries live in the combo box itself; the edit is a child EDIT
 // (identifier 1001) whose notifications become CBN_EDITUPDATE / CBN_EDITCHANGE. The window is as
-// high as one line of its font; the height it was given is the height of its drop-down list.
+// high as one line of its font; the height it was given is the height of its drop-down list,
+// a pop-up window of its own (controls/combolist.h).
+#include "controls/combolist.h"
 #include "controls/ctlsys.h"
 #include "controls/itemlist.h"
+#include "win32/theme.h"
 
 #include <cstring>
 
@@ -23,6 +26,10 @@ struct ComboState {
     int topIndex = 0;
     bool extendedUi = false;
     HWND edit = nullptr;
+    HWND list = nullptr;
+    int dropStart = -1;      // the selection when the list opened (restored on cancel)
+    int listItemHeight = 0;  // from WM_MEASUREITEM for owner-drawn entries
+    bool quietEdit = false;  // the edit's text follows the selection without CBN_EDIT* notes
 };
 
 DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)); }
@@ -52,6 +59,13 @@ int FieldHeight(HWND hwnd)
 
 int ButtonWidth() { return GetSystemMetrics(SM_CXVSCROLL); }
 
+int ButtonLeft(HWND hwnd)
+{
+    RECT r;
+    GetClientRect(hwnd, &r);
+    return static_cast<int>(r.right) - 2 - ButtonWidth();
+}
+
 std::string ItemText(HWND hwnd, int index)
 {
     ComboState* s = Of(hwnd);
@@ -63,8 +77,11 @@ void SyncEdit(HWND hwnd)
     ComboState* s = Of(hwnd);
     if (s && s->edit) {
         std::string text = ItemText(hwnd, s->selected);
+        s->quietEdit = true;
         SendMessageA(s->edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         SendMessageA(s->edit, EM_SETSEL, 0, -1);
+        if ((s = Of(hwnd)) != nullptr)
+            s->quietEdit = false;
     }
     InvalidateRect(hwnd, nullptr, FALSE);
 }
@@ -81,34 +98,95 @@ void Layout(HWND hwnd)
     MoveWindow(s->edit, 3, 3, right - 3 > 0 ? right - 3 : 0, h - 6 > 0 ? h - 6 : 0, FALSE);
 }
 
-void SetDropped(HWND hwnd, bool dropped)
+void Open(HWND hwnd)
 {
     ComboState* s = Of(hwnd);
-    if (!s || Kind(hwnd) == CBS_SIMPLE || s->dropped == dropped)
+    if (!s || Kind(hwnd) == CBS_SIMPLE || s->dropped)
         return;
-    if (dropped)
-        ctl::NotifyParent(hwnd, CBN_DROPDOWN);
-    if (!IsWindow(hwnd))
+    ctl::NotifyParent(hwnd, CBN_DROPDOWN);
+    if (!IsWindow(hwnd) || !s->list)
         return;
-    s->dropped = dropped;
-    if (!dropped)
-        ctl::NotifyParent(hwnd, CBN_CLOSEUP);
+    s->dropped = true;
+    s->dropStart = s->selected;
+    ctl::SetComboListHot(s->list, s->selected);
+    ctl::ShowComboList(s->list, true);
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
+// Closes the list: ok keeps the selection (CBN_SELENDOK), otherwise the selection made since
+// the list opened is taken back (CBN_SELENDCANCEL); CBN_CLOSEUP follows.
+void Close(HWND hwnd, bool ok)
+{
+    ComboState* s = Of(hwnd);
+    if (!s || !s->dropped)
+        return;
+    s->dropped = false;
+    ctl::ShowComboList(s->list, false);
+    if (!ok && s->selected != s->dropStart) {
+        s->selected = s->dropStart;
+        SyncEdit(hwnd);
+    }
+    ctl::NotifyParent(hwnd, ok ? CBN_SELENDOK : CBN_SELENDCANCEL);
+    if (IsWindow(hwnd))
+        ctl::NotifyParent(hwnd, CBN_CLOSEUP);
+    if (IsWindow(hwnd))
+        InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void SetDropped(HWND hwnd, bool dropped)
+{
+    if (dropped)
+        Open(hwnd);
+    else
+        Close(hwnd, true);
+}
+
+// The user picks an entry: from the open list the list closes first (CBN_SELENDOK,
+// CBN_CLOSEUP), then CBN_SELCHANGE reports the choice.
 void UserSelect(HWND hwnd, int index)
 {
     ComboState* s = Of(hwnd);
     s->selected = index;
     SyncEdit(hwnd);
-    ctl::NotifyParent(hwnd, CBN_SELCHANGE);
-    if (!IsWindow(hwnd))
-        return;
     if (s->dropped) {
-        ctl::NotifyParent(hwnd, CBN_SELENDOK);
-        if (IsWindow(hwnd))
-            SetDropped(hwnd, false);
+        Close(hwnd, true);
+        if (!IsWindow(hwnd))
+            return;
     }
+    ctl::NotifyParent(hwnd, CBN_SELCHANGE);
+}
+
+// A step made with the keys: the selection moves at once and is reported; an open list follows.
+void KeySelect(HWND hwnd, int index)
+{
+    ComboState* s = Of(hwnd);
+    if (index == s->selected)
+        return;
+    s->selected = index;
+    SyncEdit(hwnd);
+    if (s->dropped)
+        ctl::SetComboListHot(s->list, index);
+    ctl::NotifyParent(hwnd, CBN_SELCHANGE);
+}
+
+void Measure(HWND hwnd, ComboState* s, int item)
+{
+    MEASUREITEMSTRUCT mis{};
+    mis.CtlType = ODT_COMBOBOX;
+    mis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    mis.itemID = static_cast<UINT>(item);
+    mis.itemHeight = static_cast<UINT>(FontHeight(hwnd));
+    if (item >= 0 && s->items.Valid(item))
+        mis.itemData = s->items.At(item).data;
+    SendMessageA(GetParent(hwnd), WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
+    if (!(s = Of(hwnd)))
+        return;
+    if (item == -1)
+        s->itemHeight = static_cast<int>(mis.itemHeight);
+    else if (StyleOf(hwnd) & CBS_OWNERDRAWVARIABLE)
+        s->items.At(item).height = static_cast<int>(mis.itemHeight);
+    else
+        s->listItemHeight = static_cast<int>(mis.itemHeight);
 }
 
 LRESULT AddOrInsert(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -123,6 +201,8 @@ LRESULT AddOrInsert(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         s->items.At(index).data = static_cast<ULONG_PTR>(lParam);
     if (s->selected >= index)
         ++s->selected;
+    if (StyleOf(hwnd) & CBS_OWNERDRAWVARIABLE)
+        Measure(hwnd, s, index);
     InvalidateRect(hwnd, nullptr, FALSE);
     return index;
 }
@@ -188,8 +268,8 @@ void Paint(HWND hwnd)
             else
                 FillRect(dc, &edge, ctl::ControlColor(hwnd, dc, enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC));
             RECT button{r.right - 2 - ButtonWidth(), r.top + 2, r.right - 2, r.bottom - 2};
-            DrawFrameControl(dc, &button, DFC_SCROLL,
-                             DFCS_SCROLLCOMBOBOX | (enabled ? 0 : DFCS_INACTIVE) | (s->dropped ? DFCS_PUSHED | DFCS_FLAT : 0));
+            MiscCurrentTheme().DrawComboButton(
+                dc, button, (enabled ? MISC_TS_NORMAL : MISC_TS_DISABLED) | (s->dropped ? MISC_TS_PRESSED | MISC_TS_FLAT : 0));
         }
         DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
         SelectObject(dc, oldFont);
@@ -296,14 +376,20 @@ LRESULT ComboMessage(HWND hwnd, ComboState* s, UINT msg, WPARAM wParam, LPARAM l
         if (index == -1) {
             s->itemHeight = static_cast<int>(lParam);
             SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-        } else if (s->items.Valid(index)) {
+        } else if (StyleOf(hwnd) & CBS_OWNERDRAWVARIABLE) {
+            if (!s->items.Valid(index))
+                return CB_ERR;
             s->items.At(index).height = static_cast<int>(lParam);
+        } else {
+            s->listItemHeight = static_cast<int>(lParam);
         }
         return CB_OKAY;
     case CB_GETITEMHEIGHT:
         if (index == -1)
             return FieldHeight(hwnd) - 6;
-        return s->items.Valid(index) && s->items.At(index).height ? s->items.At(index).height : FontHeight(hwnd);
+        if (s->items.Valid(index) && s->items.At(index).height)
+            return s->items.At(index).height;
+        return s->listItemHeight > 0 ? s->listItemHeight : FontHeight(hwnd);
     case CB_GETTOPINDEX: return s->topIndex;
     case CB_SETTOPINDEX:
         if (!s->items.Valid(index))
@@ -317,6 +403,21 @@ LRESULT ComboMessage(HWND hwnd, ComboState* s, UINT msg, WPARAM wParam, LPARAM l
         return s->droppedWidth > r.right - r.left ? s->droppedWidth : r.right - r.left;
     }
     case CB_SETEXTENDEDUI: s->extendedUi = wParam != 0; return CB_OKAY;
+    case CB_GETCOMBOBOXINFO: {
+        auto* info = reinterpret_cast<COMBOBOXINFO*>(lParam);
+        if (!info || info->cbSize != sizeof(COMBOBOXINFO))
+            return FALSE;
+        RECT r;
+        GetClientRect(hwnd, &r);
+        r.bottom = r.top + FieldHeight(hwnd);
+        info->rcItem = RECT{r.left + 3, r.top + 3, r.right - 2 - ButtonWidth(), r.bottom - 3};
+        info->rcButton = Kind(hwnd) == CBS_SIMPLE ? RECT{} : RECT{r.right - 2 - ButtonWidth(), r.top + 2, r.right - 2, r.bottom - 2};
+        info->stateButton = s->dropped ? STATE_SYSTEM_PRESSED : 0;
+        info->hwndCombo = hwnd;
+        info->hwndItem = s->edit ? s->edit : hwnd;
+        info->hwndList = s->list;
+        return TRUE;
+    }
     case CB_GETEXTENDEDUI: return s->extendedUi;
     case MISCM_USERSELECT:
         if (!s->items.Valid(index))
@@ -330,22 +431,47 @@ LRESULT ComboMessage(HWND hwnd, ComboState* s, UINT msg, WPARAM wParam, LPARAM l
 
 void KeyDown(HWND hwnd, ComboState* s, WPARAM vk)
 {
-    int n = s->items.Count();
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    if (vk == VK_F4 || (alt && (vk == VK_DOWN || vk == VK_UP))) {
+        if (s->dropped)
+            Close(hwnd, true);
+        else
+            Open(hwnd);
+        return;
+    }
+    if (s->dropped && (vk == VK_RETURN || vk == VK_ESCAPE)) {
+        Close(hwnd, vk == VK_RETURN);
+        return;
+    }
+    if (!s->dropped && s->extendedUi && vk == VK_DOWN) {
+        Open(hwnd);
+        return;
+    }
+    const int n = s->items.Count();
     if (n == 0)
         return;
+    const int page = s->dropped ? std::max(1, ctl::ComboListRows(s->list) - 1) : 1;
     int next = s->selected;
     switch (vk) {
-    case VK_DOWN: next = s->selected < 0 ? 0 : std::min(s->selected + 1, n - 1); break;
-    case VK_UP: next = s->selected < 0 ? 0 : std::max(s->selected - 1, 0); break;
+    case VK_DOWN: next = s->selected < 0 ? 0 : s->selected + 1; break;
+    case VK_UP: next = s->selected < 0 ? 0 : s->selected - 1; break;
+    case VK_NEXT: next = std::max(s->selected, 0) + page; break;
+    case VK_PRIOR: next = std::max(s->selected, 0) - page; break;
     case VK_HOME: next = 0; break;
     case VK_END: next = n - 1; break;
-    case VK_F4: SetDropped(hwnd, !s->dropped); return;
-    case VK_RETURN:
-    case VK_ESCAPE: SetDropped(hwnd, false); return;
     default: return;
     }
-    if (next != s->selected)
-        UserSelect(hwnd, next);
+    KeySelect(hwnd, std::clamp(next, 0, n - 1));
+}
+
+// A character typed at a drop-down list selects the next entry that begins with it.
+void TypeAhead(HWND hwnd, ComboState* s, char c)
+{
+    if (static_cast<unsigned char>(c) < ' ')
+        return;
+    const int found = s->items.FindPrefix(s->selected, std::string(1, c));
+    if (found >= 0)
+        KeySelect(hwnd, found);
 }
 
 LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -370,11 +496,24 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             s->edit = CreateWindowExA(0, "Edit", "", es, 0, 0, 0, 0, hwnd,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), nullptr, nullptr);
         }
-        if (Kind(hwnd) != CBS_SIMPLE)
+        if (StyleOf(hwnd) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) {
+            Measure(hwnd, s, -1);
+            if (StyleOf(hwnd) & CBS_OWNERDRAWFIXED)
+                Measure(hwnd, s, 0);
+        }
+        if (Kind(hwnd) != CBS_SIMPLE) {
+            s->list = ctl::CreateComboList(hwnd);
             SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE | SWP_FRAMECHANGED);
+        }
         Layout(hwnd);
         return 0;
     }
+    case WM_DESTROY:
+        if (s && IsWindow(s->list))
+            DestroyWindow(s->list);
+        if (s)
+            s->list = nullptr;
+        return 0;
     case WM_NCDESTROY:
         ctl::DeleteState<ComboState>(hwnd);
         return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -404,7 +543,9 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         Layout(hwnd);
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETDLGCODE:
+        // An open list keeps Enter and Escape from the dialog: they close the list.
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (s->dropped ? DLGC_WANTALLKEYS : 0);
     case WM_SETTEXT:
         if (s->edit)
             return SendMessageA(s->edit, WM_SETTEXT, wParam, lParam);
@@ -420,6 +561,8 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_GETTEXTLENGTH: return TextMessage(hwnd, s, msg, wParam, lParam);
     case WM_COMMAND:
         if (s->edit && reinterpret_cast<HWND>(lParam) == s->edit) {
+            if (s->quietEdit && (HIWORD(wParam) == EN_CHANGE || HIWORD(wParam) == EN_UPDATE))
+                return 0;
             if (HIWORD(wParam) == EN_CHANGE)
                 ctl::NotifyParent(hwnd, CBN_EDITCHANGE);
             else if (HIWORD(wParam) == EN_UPDATE)
@@ -439,17 +582,43 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_KILLFOCUS:
-        SetDropped(hwnd, false);
+        if (reinterpret_cast<HWND>(wParam) != s->edit)
+            Close(hwnd, false);
         if (!s->edit) {
             InvalidateRect(hwnd, nullptr, FALSE);
             ctl::NotifyParent(hwnd, CBN_KILLFOCUS);
         }
         return 0;
     case WM_LBUTTONDOWN:
-        SetFocus(hwnd);
-        SetDropped(hwnd, !s->dropped);
+    case WM_LBUTTONDBLCLK:
+        if (s->dropped) {
+            Close(hwnd, true);
+            return 0;
+        }
+        if (GetFocus() != hwnd && GetFocus() != s->edit)
+            SetFocus(hwnd);
+        // A drop-down combo opens from its button; a drop-down list from anywhere.
+        if (Kind(hwnd) == CBS_DROPDOWNLIST || GET_X_LPARAM(lParam) >= ButtonLeft(hwnd))
+            Open(hwnd);
         return 0;
-    case WM_KEYDOWN: KeyDown(hwnd, s, wParam); return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (msg == WM_SYSKEYDOWN && wParam != VK_DOWN && wParam != VK_UP)
+            return DefWindowProcA(hwnd, msg, wParam, lParam);
+        KeyDown(hwnd, s, wParam);
+        return 0;
+    case WM_MOUSEWHEEL:
+        // The wheel scrolls an open list; on a closed box it steps through the entries.
+        if (s->dropped)
+            return SendMessageA(s->list, msg, wParam, lParam);
+        if (s->items.Count() > 0)
+            KeySelect(hwnd, std::clamp(s->selected + (static_cast<SHORT>(HIWORD(wParam)) > 0 ? -1 : 1), 0,
+                                       s->items.Count() - 1));
+        return 0;
+    case WM_CHAR:
+        if (!s->edit)
+            TypeAhead(hwnd, s, static_cast<char>(wParam));
+        return 0;
     case WM_ENABLE:
         if (s->edit)
             EnableWindow(s->edit, static_cast<BOOL>(wParam));
@@ -464,5 +633,26 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 namespace ctl {
-void RegisterComboBoxClass() { RegisterControlClass("ComboBox", ComboProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW); }
+void RegisterComboBoxClass()
+{
+    RegisterControlClass("ComboBox", ComboProc, CS_DBLCLKS | CS_PARENTDC, IDC_ARROW);
+    RegisterComboListClass();
+}
+
+void ComboListPicked(HWND combo, int index)
+{
+    ComboState* s = Of(combo);
+    if (s && s->items.Valid(index))
+        UserSelect(combo, index);
+}
+
+void ComboListClosed(HWND combo, bool ok)
+{
+    Close(combo, ok);
+}
 } // namespace ctl
+
+BOOL GetComboBoxInfo(HWND combo, PCOMBOBOXINFO info)
+{
+    return static_cast<BOOL>(SendMessageA(combo, CB_GETCOMBOBOXINFO, 0, reinterpret_cast<LPARAM>(info)));
+}

@@ -19,6 +19,7 @@ struct EditState {
     int leftMargin = 1;
     int rightMargin = 1;
     int firstLine = 0;
+    HDC measureDc = nullptr; // a memory context in the control's font, for word wrap
 };
 
 DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)); }
@@ -150,10 +151,35 @@ void TypeChar(HWND hwnd, char c)
     }
 }
 
+// The edit of a combo box hands the keys that work the list to the combo box.
+HWND ComboOf(HWND hwnd)
+{
+    HWND parent = GetParent(hwnd);
+    char cls[16] = {0};
+    if (!parent || !GetClassNameA(parent, cls, sizeof(cls)) || std::strcmp(cls, "ComboBox") != 0)
+        return nullptr;
+    return parent;
+}
+
+bool ForwardToCombo(HWND hwnd, WPARAM vk)
+{
+    HWND combo = ComboOf(hwnd);
+    if (!combo)
+        return false;
+    const bool dropped = SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    switch (vk) {
+    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_F4: break;
+    case VK_RETURN: case VK_ESCAPE: if (!dropped) return false; break;
+    default: return false;
+    }
+    SendMessageA(combo, WM_KEYDOWN, vk, 0);
+    return true;
+}
+
 void KeyDown(HWND hwnd, WPARAM vk)
 {
     EditState* s = Of(hwnd);
-    if (!s)
+    if (!s || ForwardToCombo(hwnd, vk))
         return;
     bool shift = GetKeyState(VK_SHIFT) < 0;
     ctl::EditText& t = s->text;
@@ -200,6 +226,32 @@ void KeyDown(HWND hwnd, WPARAM vk)
     default:
         return;
     }
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+// A multi-line edit that does not scroll sideways (no ES_AUTOHSCROLL, no WS_HSCROLL) wraps its
+// words at the width of its client area.
+void UpdateWrap(HWND hwnd)
+{
+    EditState* s = Of(hwnd);
+    if (!s)
+        return;
+    const DWORD style = StyleOf(hwnd);
+    if (!(style & ES_MULTILINE) || (style & (ES_AUTOHSCROLL | WS_HSCROLL))) {
+        s->text.SetWrap(0, nullptr);
+        return;
+    }
+    if (!s->measureDc)
+        s->measureDc = CreateCompatibleDC(nullptr);
+    SelectObject(s->measureDc, ctl::FontOf(hwnd));
+    RECT r;
+    GetClientRect(hwnd, &r);
+    HDC dc = s->measureDc;
+    s->text.SetWrap(std::max(1, static_cast<int>(r.right) - s->leftMargin - s->rightMargin), [dc](const std::string& piece) {
+        SIZE sz{};
+        GetTextExtentPoint32A(dc, piece.c_str(), static_cast<int>(piece.size()), &sz);
+        return static_cast<int>(sz.cx);
+    });
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
@@ -395,6 +447,7 @@ LRESULT EditMessage(HWND hwnd, EditState* s, UINT msg, WPARAM wParam, LPARAM lPa
             s->leftMargin = LOWORD(lParam);
         if (wParam & EC_RIGHTMARGIN)
             s->rightMargin = HIWORD(lParam);
+        UpdateWrap(hwnd);
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     case EM_GETMARGINS: return MAKELONG(s->leftMargin, s->rightMargin);
@@ -434,6 +487,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
     case WM_NCDESTROY:
+        if (s && s->measureDc)
+            DeleteDC(s->measureDc);
         ctl::DeleteState<EditState>(hwnd);
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     default:
@@ -445,6 +500,8 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE: {
         LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
         if (Multi(hwnd))
+            code |= DLGC_WANTALLKEYS;
+        if (HWND combo = ComboOf(hwnd); combo && SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0))
             code |= DLGC_WANTALLKEYS;
         return code;
     }
@@ -489,9 +546,15 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ENABLE:
     case WM_SETFONT: {
         LRESULT r = DefWindowProcA(hwnd, msg, wParam, lParam);
+        if (msg == WM_SETFONT)
+            UpdateWrap(hwnd);
         InvalidateRect(hwnd, nullptr, TRUE);
         return r;
     }
+    case WM_CREATE:
+    case WM_SIZE:
+        UpdateWrap(hwnd);
+        return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(hwnd); return 0;
     default: return EditMessage(hwnd, s, msg, wParam, lParam);

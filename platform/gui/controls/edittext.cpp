@@ -100,54 +100,102 @@ bool EditText::Undo()
     return true;
 }
 
+void EditText::SetWrap(int width, Measure measure)
+{
+    m_wrapWidth = width;
+    m_measure = std::move(measure);
+    m_spansValid = false;
+}
+
+void EditText::WrapLine(int from, int to, std::vector<Span>& out) const
+{
+    int pos = from;
+    while (true) {
+        const std::string rest = m_text.substr(static_cast<size_t>(pos), static_cast<size_t>(to - pos));
+        if (!Wraps() || rest.empty() || m_measure(rest) <= m_wrapWidth) {
+            out.push_back(Span{pos, to - pos});
+            return;
+        }
+        // The longest piece that fits (at least one character), found by halving.
+        int lo = 1, hi = to - pos;
+        while (lo < hi) {
+            const int mid = (lo + hi + 1) / 2;
+            if (m_measure(m_text.substr(static_cast<size_t>(pos), static_cast<size_t>(mid))) <= m_wrapWidth)
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        int end = pos + lo;
+        // Break after the last space of the piece; the spaces after it hang on this line.
+        int space = end;
+        while (space > pos && m_text[static_cast<size_t>(space)] != ' ' && m_text[static_cast<size_t>(space - 1)] != ' ')
+            --space;
+        if (space > pos)
+            end = space;
+        while (end < to && m_text[static_cast<size_t>(end)] == ' ')
+            ++end;
+        out.push_back(Span{pos, end - pos});
+        if (end >= to)
+            return;
+        pos = end;
+    }
+}
+
+const std::vector<EditText::Span>& EditText::Spans() const
+{
+    if (m_spansValid && m_spansOf == m_text)
+        return m_spans;
+    m_spans.clear();
+    int start = 0;
+    const int n = Length();
+    for (int i = 0; i + 1 < n; ++i)
+        if (m_text[static_cast<size_t>(i)] == '\r' && m_text[static_cast<size_t>(i + 1)] == '\n') {
+            WrapLine(start, i, m_spans);
+            start = i + 2;
+            ++i;
+        }
+    WrapLine(start, n, m_spans);
+    m_spansOf = m_text;
+    m_spansValid = true;
+    return m_spans;
+}
+
 int EditText::LineCount() const
 {
-    int lines = 1;
-    for (size_t i = 0; i + 1 < m_text.size(); ++i)
-        if (m_text[i] == '\r' && m_text[i + 1] == '\n')
-            ++lines;
-    return lines;
+    return static_cast<int>(Spans().size());
 }
 
 int EditText::LineIndex(int line) const
 {
-    if (line < 0)
+    const auto& spans = Spans();
+    if (line < 0 || line >= static_cast<int>(spans.size()))
         return -1;
-    int current = 0;
-    if (line == 0)
-        return 0;
-    for (size_t i = 0; i + 1 < m_text.size(); ++i)
-        if (m_text[i] == '\r' && m_text[i + 1] == '\n' && ++current == line)
-            return static_cast<int>(i + 2);
-    return -1;
+    return spans[static_cast<size_t>(line)].start;
 }
 
 int EditText::LineFromChar(int index) const
 {
     if (index < 0 || index > Length())
         index = m_caret;
+    const auto& spans = Spans();
     int line = 0;
-    for (int i = 0; i + 1 < index + 1 && i + 1 < Length(); ++i)
-        if (m_text[i] == '\r' && m_text[i + 1] == '\n' && i + 2 <= index)
-            ++line;
+    for (size_t i = 1; i < spans.size() && spans[i].start <= index; ++i)
+        line = static_cast<int>(i);
     return line;
 }
 
 int EditText::LineLength(int index) const
 {
-    int line = LineFromChar(index);
-    return static_cast<int>(Line(line).size());
+    return static_cast<int>(Line(LineFromChar(index)).size());
 }
 
 std::string EditText::Line(int line) const
 {
-    int start = LineIndex(line);
-    if (start < 0)
+    const auto& spans = Spans();
+    if (line < 0 || line >= static_cast<int>(spans.size()))
         return std::string();
-    size_t stop = m_text.find("\r\n", static_cast<size_t>(start));
-    if (stop == std::string::npos)
-        stop = m_text.size();
-    return m_text.substr(static_cast<size_t>(start), stop - static_cast<size_t>(start));
+    const Span& s = spans[static_cast<size_t>(line)];
+    return m_text.substr(static_cast<size_t>(s.start), static_cast<size_t>(s.length));
 }
 
 } // namespace ctl

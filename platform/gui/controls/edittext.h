@@ -2,7 +2,9 @@
 // The text of an edit control, apart from the window: the characters, the selection (anchor and
 // caret, either may come first), the limit on typed text, lines separated by "\r\n", and one level
 // of undo. Pure data: no messages, no painting.
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace ctl {
 
@@ -37,7 +39,14 @@ public:
     bool Undo();
     void EmptyUndo() { m_canUndo = false; }
 
-    // Lines (hard line breaks only).
+    // Word wrap: lines longer than `width` (as `measure` gives the width of a piece of text) break
+    // after the last space that fits, or inside a word longer than the width. The spaces at a
+    // break stay at the end of their line. A width of 0 or less wraps nothing.
+    using Measure = std::function<int(const std::string&)>;
+    void SetWrap(int width, Measure measure);
+    bool Wraps() const { return m_wrapWidth > 0 && m_measure != nullptr; }
+
+    // Lines as shown: broken at "\r\n" and, with word wrap, where the text wraps.
     int LineCount() const;
     int LineIndex(int line) const;     // first character of a line, -1 when there is none
     int LineFromChar(int index) const; // the line holding a character
@@ -45,7 +54,18 @@ public:
     std::string Line(int line) const;
 
 private:
+    struct Span {
+        int start;
+        int length;
+    };
     void SaveUndo();
+    const std::vector<Span>& Spans() const;
+    void WrapLine(int from, int to, std::vector<Span>& out) const;
+    int m_wrapWidth = 0;
+    Measure m_measure;
+    mutable std::vector<Span> m_spans;
+    mutable std::string m_spansOf; // the text m_spans were made for
+    mutable bool m_spansValid = false;
     std::string m_text;
     int m_anchor = 0;
     int m_caret = 0;

@@ -1,6 +1,8 @@
-// The SCROLLBAR class: horizontal and vertical scroll bar controls (and size boxes). Clicks on
-// the arrows and the track send WM_HSCROLL / WM_VSCROLL to the parent with the control's handle.
+// The SCROLLBAR class: horizontal and vertical scroll bar controls (and size boxes). Presses on
+// the arrows, the page areas and the thumb send WM_HSCROLL / WM_VSCROLL to the parent with the
+// control's handle, tracked as the window's own bars are (window/scrollbars.h).
 #include "controls/ctlsys.h"
+#include "window/scrollbars.h"
 
 #include <algorithm>
 
@@ -17,47 +19,7 @@ DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_ST
 bool Vertical(HWND hwnd) { return (StyleOf(hwnd) & SBS_VERT) != 0; }
 BarState* Of(HWND hwnd) { return ctl::StateOf<BarState>(hwnd); }
 
-void Normalise(SCROLLINFO& si)
-{
-    if (si.nMax < si.nMin)
-        si.nMax = si.nMin;
-    UINT range = static_cast<UINT>(si.nMax - si.nMin + 1);
-    si.nPage = std::min(si.nPage, range);
-    int maxPos = si.nMax - std::max(static_cast<int>(si.nPage) - 1, 0);
-    si.nPos = std::clamp(si.nPos, si.nMin, std::max(si.nMin, maxPos));
-}
-
-void Notify(HWND hwnd, WORD code, int pos)
-{
-    HWND parent = GetParent(hwnd);
-    if (parent)
-        SendMessageA(parent, Vertical(hwnd) ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, static_cast<WORD>(pos)),
-                     reinterpret_cast<LPARAM>(hwnd));
-}
-
-void Click(HWND hwnd, POINT pt)
-{
-    BarState* s = Of(hwnd);
-    RECT r;
-    GetClientRect(hwnd, &r);
-    bool vertical = Vertical(hwnd);
-    int length = vertical ? r.bottom : r.right;
-    int at = vertical ? pt.y : pt.x;
-    int arrow = std::min(length / 2, GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL));
-    WORD code;
-    if (at < arrow)
-        code = SB_LINEUP;
-    else if (at >= length - arrow)
-        code = SB_LINEDOWN;
-    else {
-        int span = s->si.nMax - s->si.nMin + 1;
-        int thumbAt = span > 0 ? arrow + (length - 2 * arrow) * (s->si.nPos - s->si.nMin) / span : arrow;
-        code = at < thumbAt ? SB_PAGEUP : SB_PAGEDOWN;
-    }
-    Notify(hwnd, code, 0);
-    if (IsWindow(hwnd))
-        Notify(hwnd, SB_ENDSCROLL, 0);
-}
+void Normalise(SCROLLINFO& si) { ScrollModel::Normalise(si); }
 
 void Paint(HWND hwnd)
 {
@@ -71,7 +33,10 @@ void Paint(HWND hwnd)
             FillRect(dc, &r, GetSysColorBrush(COLOR_3DFACE));
             DrawFrameControl(dc, &r, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
         } else {
-            MiscDrawScrollBar(dc, &r, Vertical(hwnd), &s->si, IsWindowEnabled(hwnd) && !s->arrowsDisabled);
+            int trackPos = s->si.nPos;
+            const ScrollPart pressed = TrackedScrollPart(hwnd, SB_CTL, &trackPos);
+            PaintScrollBar(dc, r, Vertical(hwnd), s->si, IsWindowEnabled(hwnd) && !s->arrowsDisabled, pressed,
+                           trackPos);
         }
     }
     EndPaint(hwnd, &ps);
@@ -147,8 +112,11 @@ LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             out->nPage = s->si.nPage;
         if (mask & SIF_POS)
             out->nPos = s->si.nPos;
-        if (mask & SIF_TRACKPOS)
-            out->nTrackPos = s->si.nPos;
+        if (mask & SIF_TRACKPOS) {
+            int trackPos = s->si.nPos;
+            TrackedScrollPart(hwnd, SB_CTL, &trackPos);
+            out->nTrackPos = trackPos;
+        }
         return TRUE;
     }
     case SBM_ENABLE_ARROWS:
@@ -156,8 +124,11 @@ LRESULT CALLBACK BarProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         InvalidateRect(hwnd, nullptr, FALSE);
         return TRUE;
     case WM_LBUTTONDOWN:
-        if (!(StyleOf(hwnd) & (SBS_SIZEBOX | SBS_SIZEGRIP)))
-            Click(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        if (!(StyleOf(hwnd) & (SBS_SIZEBOX | SBS_SIZEGRIP)) && !s->arrowsDisabled) {
+            POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ClientToScreen(hwnd, &pt);
+            StartScrollTrack(hwnd, SB_CTL, pt);
+        }
         return 0;
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_ERASEBKGND: return 1;

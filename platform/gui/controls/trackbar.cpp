@@ -2,6 +2,8 @@
 // marks and a selection range. Moves made by the user are reported to the parent as WM_HSCROLL
 // (WM_VSCROLL for TBS_VERT) with TB_ codes; TBM_SETPOS reports nothing.
 #include "controls/ctlsys.h"
+#include "win32/theme.h"
+#include "window/scrollbars.h"
 
 #include <algorithm>
 
@@ -20,6 +22,10 @@ struct TrackState {
     int selStart = 0;
     int selEnd = 0;
     HWND buddy[2] = {nullptr, nullptr};
+    bool dragging = false; // the thumb is held
+    int grab = 0;          // from the thumb's centre to the pointer, along the channel
+    bool paging = false;   // a press on the channel, reported at release with TB_ENDTRACK
+    bool keyMove = false;  // a key moved the thumb; its release sends TB_ENDTRACK
 };
 
 DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE)); }
@@ -80,15 +86,54 @@ void Notify(HWND hwnd, WORD code)
         SendMessageA(parent, Vertical(hwnd) ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos), reinterpret_cast<LPARAM>(hwnd));
 }
 
-void MoveBy(HWND hwnd, int delta, WORD code)
+// A step made by a key or a press on the channel: the shared scroll model moves the position
+// (a track bar's range has no page at its end); TB_ENDTRACK follows when the key or button is
+// released.
+void Step(HWND hwnd, WORD code)
 {
     TrackState* s = Of(hwnd);
-    s->pos += delta;
-    Clamp(s);
+    const SCROLLINFO si{sizeof(SCROLLINFO), SIF_ALL, s->min, std::max(s->min, s->max), 0, s->pos, 0};
+    s->pos = ScrollModel::Apply(si, code, s->line, s->page, 0);
     InvalidateRect(hwnd, nullptr, TRUE);
     Notify(hwnd, code);
-    if (IsWindow(hwnd))
+}
+
+int PosAt(HWND hwnd, int at)
+{
+    TrackState* s = Of(hwnd);
+    RECT c = Channel(hwnd);
+    const int from = Vertical(hwnd) ? c.top : c.left;
+    const int length = std::max(1, Vertical(hwnd) ? static_cast<int>(c.bottom - c.top) : static_cast<int>(c.right - c.left));
+    const int span = s->max - s->min;
+    const int offset = std::clamp(at - from, 0, length);
+    return s->min + (offset * span + (span >= 0 ? length / 2 : -length / 2)) / length;
+}
+
+void Drag(HWND hwnd, POINT pt)
+{
+    TrackState* s = Of(hwnd);
+    const int pos = std::clamp(PosAt(hwnd, (Vertical(hwnd) ? pt.y : pt.x) - s->grab), s->min, std::max(s->min, s->max));
+    if (pos == s->pos)
+        return;
+    s->pos = pos;
+    InvalidateRect(hwnd, nullptr, TRUE);
+    Notify(hwnd, TB_THUMBTRACK);
+}
+
+// The end of a press: the thumb's final position, then TB_ENDTRACK.
+void Release(HWND hwnd)
+{
+    TrackState* s = Of(hwnd);
+    const bool dragged = s->dragging, paged = s->paging;
+    s->dragging = s->paging = false;
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    if (dragged)
+        Notify(hwnd, TB_THUMBPOSITION);
+    if ((dragged || paged) && IsWindow(hwnd))
         Notify(hwnd, TB_ENDTRACK);
+    if (IsWindow(hwnd))
+        InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void UserMoveTo(HWND hwnd, int pos)
@@ -117,7 +162,7 @@ void Paint(HWND hwnd)
         DrawEdge(dc, &c, EDGE_SUNKEN, BF_RECT | BF_MIDDLE);
         DWORD style = StyleOf(hwnd);
         if (!(style & TBS_NOTICKS) && s->ticFreq > 0 && s->max > s->min) {
-            HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNTEXT));
+            HPEN pen = CreatePen(PS_SOLID, 1, MiscCurrentTheme().TextColor(MiscThemeElement::Window, MISC_TS_NORMAL));
             HGDIOBJ old = SelectObject(dc, pen);
             int span = s->max - s->min;
             int step = (style & TBS_AUTOTICKS) ? s->ticFreq : span;
@@ -138,8 +183,10 @@ void Paint(HWND hwnd)
         }
         if (!(style & TBS_NOTHUMB)) {
             RECT t = Thumb(hwnd);
-            FillRect(dc, &t, GetSysColorBrush(COLOR_3DFACE));
-            DrawEdge(dc, &t, EDGE_RAISED, BF_RECT);
+            UINT state = s->dragging ? MISC_TS_PRESSED : MISC_TS_NORMAL;
+            if (!IsWindowEnabled(hwnd))
+                state |= MISC_TS_DISABLED;
+            MiscCurrentTheme().DrawScrollThumb(dc, t, Vertical(hwnd), state);
         }
         if (ctl::HasFocus(hwnd))
             ctl::DrawFocus(dc, r);
@@ -223,28 +270,58 @@ LRESULT CALLBACK TrackProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
-    case WM_KEYDOWN:
+    case WM_KEYDOWN: {
+        WORD code = 0xFFFF;
         switch (wParam) {
-        case VK_LEFT: case VK_UP: MoveBy(hwnd, -s->line, TB_LINEUP); break;
-        case VK_RIGHT: case VK_DOWN: MoveBy(hwnd, s->line, TB_LINEDOWN); break;
-        case VK_PRIOR: MoveBy(hwnd, -s->page, TB_PAGEUP); break;
-        case VK_NEXT: MoveBy(hwnd, s->page, TB_PAGEDOWN); break;
-        case VK_HOME: MoveBy(hwnd, s->min - s->pos, TB_TOP); break;
-        case VK_END: MoveBy(hwnd, s->max - s->pos, TB_BOTTOM); break;
+        case VK_LEFT: case VK_UP: code = TB_LINEUP; break;
+        case VK_RIGHT: case VK_DOWN: code = TB_LINEDOWN; break;
+        case VK_PRIOR: code = TB_PAGEUP; break;
+        case VK_NEXT: code = TB_PAGEDOWN; break;
+        case VK_HOME: code = TB_TOP; break;
+        case VK_END: code = TB_BOTTOM; break;
         default: break;
+        }
+        if (code != 0xFFFF) {
+            s->keyMove = true;
+            Step(hwnd, code);
+        }
+        return 0;
+    }
+    case WM_KEYUP:
+        if (s->keyMove) {
+            s->keyMove = false;
+            Notify(hwnd, TB_ENDTRACK);
         }
         return 0;
     case WM_LBUTTONDOWN: {
         SetFocus(hwnd);
         POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         RECT t = Thumb(hwnd);
-        if (PtInRect(&t, pt))
+        const int at = Vertical(hwnd) ? pt.y : pt.x;
+        const int thumbAt = Vertical(hwnd) ? (t.top + t.bottom) / 2 : (t.left + t.right) / 2;
+        SetCapture(hwnd);
+        if (PtInRect(&t, pt) && !(StyleOf(hwnd) & TBS_NOTHUMB)) {
+            s->dragging = true;
+            s->grab = at - thumbAt;
+            InvalidateRect(hwnd, nullptr, TRUE);
             return 0;
-        int at = Vertical(hwnd) ? pt.y : pt.x;
-        int thumbAt = Vertical(hwnd) ? (t.top + t.bottom) / 2 : (t.left + t.right) / 2;
-        MoveBy(hwnd, at < thumbAt ? -s->page : s->page, at < thumbAt ? TB_PAGEUP : TB_PAGEDOWN);
+        }
+        s->paging = true;
+        Step(hwnd, at < thumbAt ? TB_PAGEUP : TB_PAGEDOWN);
         return 0;
     }
+    case WM_MOUSEMOVE:
+        if (s->dragging)
+            Drag(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_LBUTTONUP:
+        if (s->dragging || s->paging)
+            Release(hwnd);
+        return 0;
+    case WM_CAPTURECHANGED:
+        if ((s->dragging || s->paging) && reinterpret_cast<HWND>(lParam) != hwnd)
+            Release(hwnd);
+        return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, TRUE); return 0;

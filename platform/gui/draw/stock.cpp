@@ -9,7 +9,7 @@ namespace gdi {
 namespace {
 
 // The classic Windows colour scheme.
-COLORREF g_sysColors[MISC_SYSCOLOR_COUNT] = {
+const COLORREF kClassicColors[MISC_SYSCOLOR_COUNT] = {
     RGB(212, 208, 200), // COLOR_SCROLLBAR
     RGB(58, 110, 165),  // COLOR_BACKGROUND
     RGB(10, 36, 106),   // COLOR_ACTIVECAPTION
@@ -42,6 +42,20 @@ COLORREF g_sysColors[MISC_SYSCOLOR_COUNT] = {
     RGB(10, 36, 106),   // COLOR_MENUHILIGHT
     RGB(212, 208, 200), // COLOR_MENUBAR
 };
+
+// The system colours in use: the current theme's, as the theme layer loads them, changed one by
+// one by SetSysColors.
+COLORREF g_sysColors[MISC_SYSCOLOR_COUNT] = {};
+bool g_sysColorsSet = false;
+
+void EnsureColors()
+{
+    if (!g_sysColorsSet) {
+        g_sysColorsSet = true;
+        for (int i = 0; i < MISC_SYSCOLOR_COUNT; ++i)
+            g_sysColors[i] = kClassicColors[i];
+    }
+}
 
 std::shared_ptr<Object> Pen(int style, COLORREF color)
 {
@@ -109,6 +123,7 @@ void CreateAll()
     Add(DC_PEN, Pen(PS_SOLID, RGB(0, 0, 0)));
     auto mono = Bitmap::CreateDevice(1, 1, 1);
     Add(kStockMonoBitmap, mono);
+    EnsureColors();
     for (int i = 0; i < MISC_SYSCOLOR_COUNT; ++i)
         Add(kSysColorBrushBase + i, Brush(BS_SOLID, g_sysColors[i]));
 }
@@ -148,7 +163,15 @@ COLORREF SysColor(int index)
 {
     if (index < 0 || index >= MISC_SYSCOLOR_COUNT)
         return 0;
+    EnsureColors();
     return g_sysColors[index];
+}
+
+COLORREF ClassicSysColor(int index)
+{
+    if (index < 0 || index >= MISC_SYSCOLOR_COUNT)
+        return 0;
+    return kClassicColors[index];
 }
 
 void SetSysColor(int index, COLORREF color)
@@ -156,6 +179,7 @@ void SetSysColor(int index, COLORREF color)
     if (index < 0 || index >= MISC_SYSCOLOR_COUNT)
         return;
     EnsureStock();
+    EnsureColors();
     g_sysColors[index] = PlainColor(color);
     if (auto* b = FindAs<BrushObject>(StockHandle(kSysColorBrushBase + index), Kind::Brush))
         b->color = g_sysColors[index];

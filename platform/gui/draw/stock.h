@@ -14,7 +14,10 @@ HGDIOBJ StockHandle(int slot);
 // The stock DC_BRUSH and DC_PEN objects (whose colours come from the context).
 const Object* DCBrushObject();
 const Object* DCPenObject();
+// The system colours in use (the theme layer loads the current theme's into them).
 COLORREF SysColor(int index); // 0 for an unknown index
+// The colours of the classic Windows scheme, the default of every theme.
+COLORREF ClassicSysColor(int index);
 void SetSysColor(int index, COLORREF color);
 
 } // namespace gdi

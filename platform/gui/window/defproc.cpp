@@ -1,5 +1,6 @@
 // DefWindowProc: what a window does with the messages its own procedure leaves alone.
 #include "window/wndsys.h"
+#include "window/scrollbars.h"
 
 #include <algorithm>
 #include <cstring>
@@ -157,6 +158,12 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case WM_NCHITTEST:
         return HitTest(w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_NCLBUTTONDOWN:
+        // A press on the window's own scroll bar is tracked until the button is released.
+        if (wParam == HTVSCROLL || wParam == HTHSCROLL)
+            StartScrollTrack(hwnd, wParam == HTVSCROLL ? SB_VERT : SB_HORZ,
+                             POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
         if ((w->style & WS_CAPTION) == WS_CAPTION)

@@ -1,6 +1,8 @@
 // The non-client area in the classic Windows look: frames, the caption bar with its buttons, the
 // client edge and the window's own scroll bars.
 #include "window/wndsys.h"
+#include "win32/theme.h"
+#include "window/scrollbars.h"
 
 #include <algorithm>
 #include <cstring>
@@ -64,16 +66,8 @@ void DrawCaption(HDC dc, const WndRec* w, RECT* r)
     RECT line{r->left, bar.bottom, r->right, r->top + height};
     r->top += height;
     bool active = GetActiveWindow() == w->handle || (w->style & WS_CHILD);
-    COLORREF from = GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
-    COLORREF to = GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
-    TRIVERTEX v[2] = {
-        {bar.left, bar.top, static_cast<COLOR16>(GetRValue(from) << 8), static_cast<COLOR16>(GetGValue(from) << 8),
-         static_cast<COLOR16>(GetBValue(from) << 8), 0},
-        {bar.right, bar.bottom, static_cast<COLOR16>(GetRValue(to) << 8), static_cast<COLOR16>(GetGValue(to) << 8),
-         static_cast<COLOR16>(GetBValue(to) << 8), 0}};
-    GRADIENT_RECT mesh{0, 1};
-    if (!GradientFill(dc, v, 2, &mesh, 1, GRADIENT_FILL_RECT_H))
-        FillRect(dc, &bar, GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
+    const UINT state = active ? MISC_TS_SELECTED : MISC_TS_NORMAL;
+    MiscCurrentTheme().DrawCaption(dc, bar, state);
     FillRect(dc, &line, GetSysColorBrush(COLOR_3DFACE));
 
     int buttonW = GetSystemMetrics(small ? SM_CXSMSIZE : SM_CXSIZE) - 2;
@@ -97,56 +91,11 @@ void DrawCaption(HDC dc, const WndRec* w, RECT* r)
     RECT text{bar.left + 4, bar.top, right - 2, bar.bottom};
     HGDIOBJ oldFont = SelectObject(dc, CaptionFont(small));
     int oldMode = SetBkMode(dc, TRANSPARENT);
-    COLORREF oldColor = SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+    COLORREF oldColor = SetTextColor(dc, MiscCurrentTheme().TextColor(MiscThemeElement::Caption, state));
     DrawTextA(dc, w->text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
     SetTextColor(dc, oldColor);
     SetBkMode(dc, oldMode);
     SelectObject(dc, oldFont);
-}
-
-// A scroll bar in rectangle r, vertical or horizontal, for the given scroll state.
-void DrawScrollBar(HDC dc, RECT r, bool vertical, const SCROLLINFO& si, bool enabled)
-{
-    int arrow = vertical ? std::min<int>(GetSystemMetrics(SM_CYVSCROLL), (r.bottom - r.top) / 2)
-                         : std::min<int>(GetSystemMetrics(SM_CXHSCROLL), (r.right - r.left) / 2);
-    int range = si.nMax - si.nMin + 1;
-    bool active = enabled && range > static_cast<int>(si.nPage) && range > 0;
-    UINT inactive = active ? 0 : DFCS_INACTIVE;
-    RECT first = r, last = r, track = r;
-    if (vertical) {
-        first.bottom = r.top + arrow;
-        last.top = r.bottom - arrow;
-        track.top = first.bottom;
-        track.bottom = last.top;
-    } else {
-        first.right = r.left + arrow;
-        last.left = r.right - arrow;
-        track.left = first.right;
-        track.right = last.left;
-    }
-    DrawFrameControl(dc, &first, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive);
-    DrawFrameControl(dc, &last, DFC_SCROLL, (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | inactive);
-    FillRect(dc, &track, GetSysColorBrush(COLOR_3DHILIGHT));
-    if (!active)
-        return;
-    int length = vertical ? track.bottom - track.top : track.right - track.left;
-    int page = si.nPage ? static_cast<int>(si.nPage) : 1;
-    int thumb = std::max(8, length * page / range);
-    if (thumb >= length)
-        return;
-    int span = range - page;
-    int offset = span > 0 ? (length - thumb) * (si.nPos - si.nMin) / span : 0;
-    offset = std::clamp(offset, 0, length - thumb);
-    RECT t = track;
-    if (vertical) {
-        t.top += offset;
-        t.bottom = t.top + thumb;
-    } else {
-        t.left += offset;
-        t.right = t.left + thumb;
-    }
-    FillRect(dc, &t, GetSysColorBrush(COLOR_3DFACE));
-    DrawEdge(dc, &t, EDGE_RAISED, BF_RECT);
 }
 
 } // namespace
@@ -168,10 +117,14 @@ void DrawNonClient(HWND hwnd, HDC dc)
     bool enabled = !(w->style & WS_DISABLED);
     bool v = (w->style & WS_VSCROLL) != 0, h = (w->style & WS_HSCROLL) != 0;
     int sv = GetSystemMetrics(SM_CXVSCROLL), sh = GetSystemMetrics(SM_CYHSCROLL);
-    if (v && r.right - r.left >= sv)
-        DrawScrollBar(dc, RECT{r.right - sv, r.top, r.right, h ? r.bottom - sh : r.bottom}, true, w->scroll[SB_VERT], enabled);
-    if (h && r.bottom - r.top >= sh)
-        DrawScrollBar(dc, RECT{r.left, r.bottom - sh, v ? r.right - sv : r.right, r.bottom}, false, w->scroll[SB_HORZ], enabled);
+    for (int bar : {SB_VERT, SB_HORZ}) {
+        RECT area;
+        if (!WindowScrollBarRect(hwnd, bar, &area))
+            continue;
+        int trackPos = w->scroll[bar].nPos;
+        const ScrollPart pressed = TrackedScrollPart(hwnd, bar, &trackPos);
+        PaintScrollBar(dc, area, bar == SB_VERT, w->scroll[bar], enabled, pressed, trackPos);
+    }
     if (v && h) {
         RECT corner{r.right - sv, r.bottom - sh, r.right, r.bottom};
         FillRect(dc, &corner, GetSysColorBrush(COLOR_3DFACE));
@@ -184,5 +137,5 @@ void DrawNonClient(HWND hwnd, HDC dc)
 void MiscDrawScrollBar(HDC dc, const RECT* r, BOOL vertical, const SCROLLINFO* si, BOOL enabled)
 {
     if (dc && r && si)
-        DrawScrollBar(dc, *r, vertical != FALSE, *si, enabled != FALSE);
+        PaintScrollBar(dc, *r, vertical != FALSE, *si, enabled != FALSE, ScrollPart::None, si->nPos);
 }

@@ -1,6 +1,7 @@
 // The scroll bars of windows (WS_HSCROLL, WS_VSCROLL) and the SB_CTL forms that talk to a scroll
 // bar control.
 #include "window/wndsys.h"
+#include "window/scrollbars.h"
 
 #include <algorithm>
 
@@ -18,12 +19,30 @@ SCROLLINFO* BarOf(HWND hwnd, int bar)
 
 void Normalise(SCROLLINFO& si)
 {
-    if (si.nMax < si.nMin)
-        si.nMax = si.nMin;
-    UINT range = static_cast<UINT>(si.nMax - si.nMin + 1);
-    si.nPage = std::min(si.nPage, range);
-    int maxPos = si.nMax - std::max(static_cast<int>(si.nPage) - 1, 0);
-    si.nPos = std::clamp(si.nPos, si.nMin, std::max(si.nMin, maxPos));
+    ScrollModel::Normalise(si);
+}
+
+// Moves the pixels of `area` (client coordinates, already clipped) by dx, dy inside `clip`.
+void MovePixels(WndRec* w, const RECT& area, const RECT& clip, int dx, int dy)
+{
+    MiscSurface& s = w->surface;
+    RECT dest = area;
+    OffsetRect(&dest, dx, dy);
+    RECT bounds{0, 0, s.width, s.height};
+    OffsetRect(&bounds, -w->client.left, -w->client.top);
+    IntersectRect(&dest, &dest, &clip);
+    IntersectRect(&dest, &dest, &bounds);
+    if (IsRectEmpty(&dest))
+        return;
+    const int width = dest.right - dest.left;
+    std::vector<uint32_t> copy(static_cast<size_t>(width) * static_cast<size_t>(dest.bottom - dest.top));
+    for (int y = dest.top; y < dest.bottom; ++y) {
+        const uint32_t* from = s.row(y - dy + w->client.top) + (dest.left - dx + w->client.left);
+        std::copy(from, from + width, copy.begin() + static_cast<long>(y - dest.top) * width);
+    }
+    for (int y = dest.top; y < dest.bottom; ++y)
+        std::copy(copy.begin() + static_cast<long>(y - dest.top) * width,
+                  copy.begin() + static_cast<long>(y - dest.top + 1) * width, s.row(y + w->client.top) + dest.left + w->client.left);
 }
 
 } // namespace
@@ -69,8 +88,12 @@ BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info)
         info->nPage = si->nPage;
     if (info->fMask & SIF_POS)
         info->nPos = si->nPos;
-    if (info->fMask & SIF_TRACKPOS)
-        info->nTrackPos = si->nTrackPos;
+    if (info->fMask & SIF_TRACKPOS) {
+        // The dragged thumb's position while a press on the bar lasts, else the position.
+        int trackPos = si->nPos;
+        TrackedScrollPart(hwnd, bar, &trackPos);
+        info->nTrackPos = trackPos;
+    }
     return TRUE;
 }
 
@@ -124,4 +147,67 @@ BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show)
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
     return TRUE;
+}
+
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn, LPRECT updateRect,
+                   UINT flags)
+{
+    WndRec* w = Find(hwnd);
+    if (!w)
+        return ERROR;
+    RECT client{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
+    RECT area = scroll ? *scroll : client;
+    RECT limit = clip ? *clip : client;
+    IntersectRect(&limit, &limit, &client);
+    IntersectRect(&area, &area, &limit);
+    if (flags & SW_SCROLLCHILDREN) {
+        // Children whose rectangles meet the scrolled area (all of them without one) move along.
+        std::vector<HWND> children = w->children;
+        for (HWND child : children) {
+            RECT cr;
+            GetWindowRect(child, &cr);
+            MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&cr), 2);
+            RECT meet;
+            if (scroll && !IntersectRect(&meet, &cr, scroll))
+                continue;
+            SetWindowPos(child, nullptr, cr.left + dx, cr.top + dy, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        }
+        w = Find(hwnd);
+        if (!w)
+            return ERROR;
+    }
+    MovePixels(w, area, limit, dx, dy);
+    // What was to be painted moves with the pixels.
+    if (!IsRectEmpty(&w->update)) {
+        RECT moved = w->update;
+        OffsetRect(&moved, dx, dy);
+        IntersectRect(&moved, &moved, &limit);
+        UnionRect(&w->update, &w->update, &moved);
+    }
+    // The part of the area the move uncovered.
+    HRGN uncovered = CreateRectRgnIndirect(&area);
+    RECT covered = area;
+    OffsetRect(&covered, dx, dy);
+    IntersectRect(&covered, &covered, &limit);
+    HRGN moved = CreateRectRgnIndirect(&covered);
+    int kind = CombineRgn(uncovered, uncovered, moved, RGN_DIFF);
+    DeleteObject(moved);
+    RECT box{};
+    GetRgnBox(uncovered, &box);
+    if (updateRgn)
+        CombineRgn(updateRgn, uncovered, nullptr, RGN_COPY);
+    if (updateRect)
+        *updateRect = box;
+    if ((flags & SW_INVALIDATE) && kind != NULLREGION)
+        InvalidateRgn(hwnd, uncovered, (flags & SW_ERASE) != 0);
+    DeleteObject(uncovered);
+    return kind;
+}
+
+BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip)
+{
+    // Without a scroll rectangle the children move too, as Windows does.
+    const UINT flags = SW_INVALIDATE | SW_ERASE | (scroll ? 0 : SW_SCROLLCHILDREN);
+    return ScrollWindowEx(hwnd, dx, dy, scroll, clip, nullptr, nullptr, flags) != ERROR;
 }

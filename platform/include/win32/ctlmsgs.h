@@ -400,3 +400,17 @@ typedef struct tagINITCOMMONCONTROLSEX {
 } INITCOMMONCONTROLSEX, *LPINITCOMMONCONTROLSEX;
 inline void InitCommonControls() {}
 inline BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX*) { return TRUE; }
+
+// ---- The parts of a combo box ----
+#define CB_GETCOMBOBOXINFO 0x0164
+#define STATE_SYSTEM_PRESSED 0x00000008
+typedef struct tagCOMBOBOXINFO {
+    DWORD cbSize;
+    RECT rcItem;   // the field
+    RECT rcButton; // the drop-down button
+    DWORD stateButton;
+    HWND hwndCombo;
+    HWND hwndItem; // the edit, or the combo box itself for a drop-down list
+    HWND hwndList; // the drop-down list (a pop-up window of class "ComboLBox")
+} COMBOBOXINFO, *PCOMBOBOXINFO, *LPCOMBOBOXINFO;
+BOOL GetComboBoxInfo(HWND combo, PCOMBOBOXINFO info);

@@ -778,3 +778,15 @@ int MiscSettle();
 // transparent) and layered attributes (alpha multiplies, the colour key becomes transparent).
 // Hidden windows capture as an empty surface. Null hwnd captures the whole desktop.
 MiscSurface MiscCaptureWindow(HWND hwnd);
+
+// ---- Scrolling a window's contents (window/scroll.cpp) ----
+#define SW_SCROLLCHILDREN 0x0001
+#define SW_INVALIDATE 0x0002
+#define SW_ERASE 0x0004
+#define SW_SMOOTHSCROLL 0x0010
+// Moves the pixels of the client area (or of `scroll`) by dx, dy inside `clip`; the uncovered
+// part is returned (region and bounding box) and, with SW_INVALIDATE, invalidated. Answers the
+// kind of the uncovered region (NULLREGION, SIMPLEREGION, COMPLEXREGION) or ERROR.
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn,
+                   LPRECT updateRect, UINT flags);
+BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip);
