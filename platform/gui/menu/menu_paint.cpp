@@ -9,9 +9,6 @@
 #include "win32/gdi.h"
 #include "win32/theme.h"
 
-// The classic look, used until the theme layer is in place: MenuLook is the one place to switch.
-#define MISC_MENU_THEMED 0
-
 namespace menusys {
 
 namespace {
@@ -84,26 +81,16 @@ void Text(HDC dc, const std::string& text, RECT r, UINT format, COLORREF color, 
 
 void DrawBackground(HDC dc, const RECT& r, UINT state, bool bar)
 {
-#if MISC_MENU_THEMED
     if (bar)
         MiscCurrentTheme().DrawMenuBar(dc, r);
     else
         MiscCurrentTheme().DrawMenuItem(dc, r, state);
-#else
-    bool selected = (state & MISC_TS_SELECTED) != 0;
-    FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : (bar ? COLOR_MENUBAR : COLOR_MENU)));
-#endif
 }
 
-COLORREF TextColorFor(UINT state)
+COLORREF TextColorFor(UINT state, bool bar)
 {
-#if MISC_MENU_THEMED
-    return MiscCurrentTheme().TextColor(MiscThemeElement::MenuItem, state);
-#else
-    if (state & MISC_TS_SELECTED)
-        return GetSysColor(COLOR_HIGHLIGHTTEXT);
-    return GetSysColor((state & MISC_TS_DISABLED) ? COLOR_GRAYTEXT : COLOR_MENUTEXT);
-#endif
+    bool onBar = bar && !(state & MISC_TS_SELECTED);
+    return MiscCurrentTheme().TextColor(onBar ? MiscThemeElement::MenuBar : MiscThemeElement::MenuItem, state);
 }
 
 } // namespace
@@ -156,7 +143,7 @@ void PaintItem(HDC dc, const Item& item, const RECT& r, bool selected, bool bar)
     }
     // On the bar only the open item is highlighted, with the pop-up's colours.
     DrawBackground(dc, r, state, bar && !selected);
-    COLORREF color = TextColorFor(state);
+    COLORREF color = TextColorFor(state, bar);
     const bool embossed = item.Grayed() && !selected;
     HGDIOBJ old = SelectObject(dc, MenuFont());
     if (bar) {
