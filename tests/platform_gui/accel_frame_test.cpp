@@ -96,6 +96,7 @@ protected:
         MiscResetMenus();
         MiscResetAccelerators();
         Trail().clear();
+        savedResources = AfxGetResourceHandle();
         AfxSetResourceHandle(GetModuleHandleA("misc_res.dll"));
     }
     void TearDown() override
@@ -103,9 +104,10 @@ protected:
         for (int vk : {VK_CONTROL, VK_SHIFT, VK_MENU})
             MiscSetKeyState(vk, FALSE);
         GuiTest::TearDown();
+        AfxSetResourceHandle(savedResources);
         MiscResetMenus();
-        MiscResetAccelerators();
     }
+    HINSTANCE savedResources = nullptr;
     // A frame from the sample resources (menu 9100 and its accelerators) with a view and document.
     TestFrame* MakeFrame()
     {

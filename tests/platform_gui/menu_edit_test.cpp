@@ -14,12 +14,15 @@ protected:
     {
         GuiTest::SetUp();
         MiscResetMenus();
+        savedResources = AfxGetResourceHandle();
     }
     void TearDown() override
     {
+        AfxSetResourceHandle(savedResources);
         MiscResetMenus();
         GuiTest::TearDown();
     }
+    HINSTANCE savedResources = nullptr;
     static std::string Text(HMENU menu, UINT item, UINT flags)
     {
         char buffer[64] = {0};

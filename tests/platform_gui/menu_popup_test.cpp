@@ -142,6 +142,7 @@ TEST_F(MenuPopupTest, KeysMoveOpenChooseAndClose)
     EXPECT_EQ(Run(TPM_RETURNCMD, [this](MiscModal& m) {
                   MiscTypeText("r");
                   EXPECT_EQ(MiscMenuOfWindow(MiscOpenMenuWindow()), recent);
+                  EXPECT_EQ(SendMessageA(MiscOpenMenuWindow(), MN_GETHMENU, 0, 0), reinterpret_cast<LRESULT>(recent));
                   MiscPressKey(VK_ESCAPE);
                   EXPECT_EQ(MiscOpenMenuWindow(), m.hwnd);
                   MiscPressKey(VK_UP);

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 
+#include "win32/accel.h"
 #include "win32/module.h"
 
 namespace {
@@ -204,6 +205,7 @@ void MiscResetMenus()
 {
     while (!Menus().empty())
         menusys::Destroy(Menus().begin()->first);
+    MiscResetAccelerators(); // the rest of the command layer's state
 }
 
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text)

@@ -98,6 +98,8 @@ LRESULT CALLBACK MenuWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case MN_GETHMENU:
+        return reinterpret_cast<LRESULT>(MiscMenuOfWindow(hwnd));
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {

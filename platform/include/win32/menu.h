@@ -127,6 +127,9 @@ typedef struct tagTPMPARAMS {
 // the result is TRUE when the menu ran.
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner, const RECT* ignored);
 BOOL TrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, LPTPMPARAMS params);
+// Sent to a pop-up menu window (class "#32768"): the menu it shows.
+#define MN_GETHMENU 0x01E1
+
 // Closes the pop-up menu that is open now, as Escape would.
 BOOL EndMenu();
 
@@ -147,5 +150,6 @@ BOOL MiscChooseMenuPath(HWND hwnd, const char* textPath);
 // Closes the open pop-up menu `popup` without a choice.
 BOOL MiscCancelMenu(HWND popup);
 
-// Destroys every menu (the platform's reset).
+// Destroys every menu and its MFC wrappers, and every accelerator table (part of the platform's
+// reset).
 void MiscResetMenus();
