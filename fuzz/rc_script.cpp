@@ -1,5 +1,7 @@
-// Fuzzes the resource compiler: preprocessing, parsing and writing of arbitrary scripts.
-// An include of "resource.h" and a bitmap "a.bmp" exist; every other file is missing.
+// Fuzzes the resource compiler: preprocessing, parsing and writing of arbitrary scripts, with
+// every statement it reads (strings, dialogs, menus, accelerators, DLGINIT data, tool bars, and
+// bitmap, icon and cursor files). An include of "resource.h", a bitmap "a.bmp" and a cursor
+// "a.cur" exist; every other file is missing.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,6 +20,10 @@ public:
         }
         if (path == "fuzz/a.bmp") {
             contents = "BM";
+            return true;
+        }
+        if (path == "fuzz/a.cur") {
+            contents = std::string("\0\0\2\0\1\0", 6);
             return true;
         }
         return false;

@@ -23,7 +23,26 @@
 #define IDC_SAMPLE_SLIDER 9018
 #define IDC_SAMPLE_SPIN 9019
 #define IDC_SAMPLE_FRAME 9020
-#define IDI_MISC_SAMPLE 9
+#define IDI_MISC_SAMPLE 9 // also the property dialog's icon
+// Sample menu bar with its accelerators and tool bar (window-system gallery and tests)
+#define IDR_MISC_SAMPLE_MENU 9100
+#define ID_SAMPLE_FILE_NEW 9101
+#define ID_SAMPLE_FILE_OPEN 9102
+#define ID_SAMPLE_FILE_SAVE 9103
+#define ID_SAMPLE_FILE_RECENT1 9104
+#define ID_SAMPLE_FILE_RECENT2 9105
+#define ID_SAMPLE_FILE_EXIT 9106
+#define ID_SAMPLE_EDIT_UNDO 9107
+#define ID_SAMPLE_EDIT_CUT 9108
+#define ID_SAMPLE_EDIT_COPY 9109
+#define ID_SAMPLE_EDIT_PASTE 9110
+#define ID_SAMPLE_VIEW_GRID 9111
+#define ID_SAMPLE_VIEW_SMALL 9112
+#define ID_SAMPLE_VIEW_LARGE 9113
+#define ID_SAMPLE_FILE_READONLY 9114
+// Cursors and icons that the library loads
+#define IDC_SPLITTER_X 30980
+#define IDI_VALUE_LIST 16387
 // List editor
 #define IDS_LBEDIT_SORT_ASCENDING 20533
 #define IDS_LBEDIT_SORT_DESCENDING 20534

@@ -23,3 +23,6 @@
 #if __has_include("mfc/wndclass.h")
 #include "mfc/wndclass.h"
 #endif
+#if __has_include("mfc/frame.h")
+#include "mfc/frame.h"
+#endif

@@ -30,3 +30,9 @@
 #if __has_include("win32/gdi.h")
 #include "win32/gdi.h"
 #endif
+#if __has_include("win32/menu.h")
+#include "win32/menu.h"
+#endif
+#if __has_include("win32/accel.h")
+#include "win32/accel.h"
+#endif

@@ -100,3 +100,45 @@ TEST(MiscRes, InitCountsItsCalls)
 }
 
 } // namespace
+
+namespace {
+
+uint16_t Word(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+
+TEST(MiscRes, CursorsAndIconsTheLibraryLoads)
+{
+    // The x splitter's cursor: a .cur file (type 2) whose hot spot is its centre.
+    const MiscResBlob* cursor = MiscFindCursor(Res(), 30980);
+    ASSERT_NE(cursor, nullptr);
+    ASSERT_GE(cursor->size, 22u);
+    EXPECT_EQ(Word(cursor->data + 2), 2) << "cursor file";
+    EXPECT_EQ(Word(cursor->data + 10), 16) << "hot spot x";
+    EXPECT_EQ(Word(cursor->data + 12), 16) << "hot spot y";
+    // The property dialog's icon and the list editor's icon.
+    for (UINT id : {9u, 16387u}) {
+        const MiscResBlob* icon = MiscFindIcon(Res(), id);
+        ASSERT_NE(icon, nullptr) << id;
+        EXPECT_EQ(Word(icon->data + 2), 1) << "icon file " << id;
+    }
+}
+
+TEST(MiscRes, SampleMenuComesWithAcceleratorsToolBarAndComboList)
+{
+    const MiscResAccelTable* accel = MiscFindAccelerators(Res(), 9100);
+    ASSERT_NE(accel, nullptr);
+    bool ctrlN = false;
+    for (int i = 0; i < accel->count; ++i)
+        ctrlN |= accel->entries[i].key == 'N' && accel->entries[i].cmd == 9101 && (accel->entries[i].fVirt & FCONTROL);
+    EXPECT_TRUE(ctrlN) << "Ctrl+N gives File New";
+    const MiscResToolBar* bar = MiscFindToolBar(Res(), 9100);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->count, 7);
+    EXPECT_EQ(bar->commands[3], 0u) << "separator";
+    const MiscResDlgInit* init = MiscFindDlgInit(Res(), 9000);
+    ASSERT_NE(init, nullptr);
+    ASSERT_EQ(init->count, 3);
+    EXPECT_STREQ(init->entries[1].text, "Green");
+    ASSERT_NE(MiscFindMenu(Res(), 9100), nullptr);
+}
+
+} // namespace

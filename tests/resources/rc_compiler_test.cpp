@@ -273,17 +273,16 @@ TEST(RcMenus, NestingLevelsFlagsAndSeparators)
     check(c.result.script.menus[1], extended, sizeof(extended) / sizeof(extended[0]));
 }
 
-TEST(RcFiles, BitmapsAndIconsAreEmbeddedAndOtherKindsPassedOver)
+TEST(RcFiles, BitmapsIconsAndCursorsAreEmbedded)
 {
     MemoryReader reader;
     reader.files["dir/res/a.bmp"] = std::string("BM\0\1\2", 5);
     reader.files["dir/b.ico"] = "ICO";
+    reader.files["dir/c.cur"] = "CUR";
     Compiled c = Compile(
         "#define IDB_A 810\n"
         "IDB_A BITMAP \"res\\\\a.bmp\"\n"
         "IDI_NAMED ICON DISCARDABLE \"b.ico\"\n"
-        "1 VERSIONINFO\n FILEVERSION 1,0,0,1\nBEGIN\n BLOCK \"x\"\n BEGIN\n VALUE \"a\", \"b\"\n END\nEND\n"
-        "IDR_ACC ACCELERATORS\nBEGIN\n \"N\", 5, VIRTKEY, CONTROL\nEND\n"
         "2 CURSOR \"c.cur\"\n"
         "STRINGTABLE\nBEGIN\n 1 \"after\"\nEND\n",
         reader);
@@ -296,9 +295,32 @@ TEST(RcFiles, BitmapsAndIconsAreEmbeddedAndOtherKindsPassedOver)
     ASSERT_EQ(s.icons.size(), 1u);
     EXPECT_EQ(s.icons[0].id, 0u);
     EXPECT_EQ(s.icons[0].name, "IDI_NAMED");
+    ASSERT_EQ(s.cursors.size(), 1u);
+    EXPECT_EQ(s.cursors[0].id, 2u);
     EXPECT_EQ(s.strings.at(1), "after");
-    EXPECT_EQ(c.result.warnings.size(), 3u);
-    EXPECT_EQ(c.result.dependencies.back(), "dir/b.ico");
+    EXPECT_TRUE(c.result.warnings.empty());
+    EXPECT_EQ(c.result.dependencies.back(), "dir/c.cur");
+}
+
+TEST(RcFiles, AStatementNotUnderstoodStopsWithItsPlace)
+{
+    // Nothing is passed over unread: each of these stops the compiler at its line.
+    const struct {
+        const char* script;
+        int line;
+        const char* message;
+    } cases[] = {
+        {"STRINGTABLE\nBEGIN\n 1 \"a\"\nEND\n1 VERSIONINFO\nBEGIN\nEND\n", 5, "VERSIONINFO is not understood"},
+        {"\n\n7 RCDATA \"x.bin\"\n", 3, "RCDATA is not understood"},
+        {"1 TEXTINCLUDE\nBEGIN\n \"resource.h\\0\"\nEND\n", 1, "TEXTINCLUDE is not understood"},
+    };
+    for (const auto& k : cases) {
+        Compiled c = Compile(k.script);
+        ASSERT_FALSE(c.ok) << k.script;
+        EXPECT_EQ(c.result.error.file, "dir/test.rc");
+        EXPECT_EQ(c.result.error.line, k.line) << k.script;
+        EXPECT_NE(c.result.error.message.find(k.message), std::string::npos) << c.result.error.message;
+    }
 }
 
 TEST(RcWriter, SourceHoldsEveryTableAndEscapesText)

@@ -28,7 +28,8 @@ namespace misctool {
     X("sample_dialog_classic", GallerySampleDialogClassic, "the sample dialog in the classic look") \
     X("sample_dialog_office2003", GallerySampleDialogOffice2003, "the sample dialog in the Office-style look") \
     X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
-    X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change")
+    X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change") \
+    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

@@ -248,6 +248,30 @@ const MiscResBlob* MiscFindIcon(HMODULE module, UINT id)
     return t ? FindById(t->icons, t->iconCount, id) : nullptr;
 }
 
+const MiscResAccelTable* MiscFindAccelerators(HMODULE module, UINT id)
+{
+    const MiscResourceTable* t = TableOf(module);
+    return t ? FindById(t->accelerators, t->acceleratorCount, id) : nullptr;
+}
+
+const MiscResDlgInit* MiscFindDlgInit(HMODULE module, UINT id)
+{
+    const MiscResourceTable* t = TableOf(module);
+    return t ? FindById(t->dlgInits, t->dlgInitCount, id) : nullptr;
+}
+
+const MiscResToolBar* MiscFindToolBar(HMODULE module, UINT id)
+{
+    const MiscResourceTable* t = TableOf(module);
+    return t ? FindById(t->toolBars, t->toolBarCount, id) : nullptr;
+}
+
+const MiscResBlob* MiscFindCursor(HMODULE module, UINT id)
+{
+    const MiscResourceTable* t = TableOf(module);
+    return t ? FindById(t->cursors, t->cursorCount, id) : nullptr;
+}
+
 int LoadStringA(HINSTANCE module, UINT id, LPSTR buffer, int size)
 {
     if (!buffer || size <= 0) {

@@ -98,6 +98,19 @@ SIZE DialogBaseUnits(HFONT font)
     return base;
 }
 
+// The initial strings of the template's combo boxes and list boxes (the DLGINIT resource of the
+// same number), given before WM_INITDIALOG so that the dialog's own code finds them there, as
+// MFC's dialogs do.
+void ApplyDlgInit(HWND dialog, HINSTANCE instance, UINT templateId)
+{
+    const MiscResDlgInit* init = MiscFindDlgInit(instance, templateId);
+    for (int i = 0; init && i < init->count; ++i) {
+        const MiscResDlgInitEntry& e = init->entries[i];
+        if (HWND control = GetDlgItem(dialog, e.control))
+            SendMessageA(control, e.message, 0, reinterpret_cast<LPARAM>(e.text));
+    }
+}
+
 HWND CreateDialogFromTemplate(HINSTANCE instance, const MiscResDialog* t, HWND owner, DLGPROC proc, LPARAM param,
                               bool forModal)
 {
@@ -145,6 +158,7 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const MiscResDialog* t, HWND o
         SetLastError(1407);
         return nullptr;
     }
+    ApplyDlgInit(dialog, instance, t->id);
     HWND focus = GetNextDlgTabItem(dialog, nullptr, FALSE);
     if (SendMessageA(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(focus), param) && Find(dialog)) {
         focus = GetNextDlgTabItem(dialog, nullptr, FALSE);

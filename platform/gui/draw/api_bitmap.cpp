@@ -15,6 +15,7 @@
 #include "stock.h"
 #include "win32/gdi.h"
 #include "win32/module.h"
+#include "win32/user.h"
 
 using namespace gdi;
 
@@ -404,6 +405,11 @@ HBITMAP MiscCreateBitmapFromBmp(const void* data, size_t size)
 
 HANDLE LoadImageA(HINSTANCE module, LPCSTR name, UINT type, int cx, int cy, UINT flags)
 {
+    // Icons and cursors of a module are shared handles, whatever size is asked for.
+    if (type == IMAGE_ICON && !(flags & LR_LOADFROMFILE))
+        return LoadIconA(module, name);
+    if (type == IMAGE_CURSOR && !(flags & LR_LOADFROMFILE))
+        return LoadCursorA(module, name);
     if (type != IMAGE_BITMAP || !name)
         return nullptr;
     std::vector<uint8_t> file;

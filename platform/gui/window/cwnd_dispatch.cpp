@@ -4,6 +4,7 @@
 #include "mfc/wnd.h"
 
 #include "mfc/app.h"
+#include "mfc/menu.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
@@ -69,9 +70,13 @@ void CCmdTarget::EndWaitCursor() { SetCursor(LoadCursorA(nullptr, IDC_ARROW)); }
 void CCmdTarget::RestoreWaitCursor() { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); }
 
 // ---- CCmdUI ----
+// A menu item is changed in its menu by position; a control through its window.
 void CCmdUI::Enable(BOOL bOn)
 {
-    if (m_pOther) {
+    if (m_pMenu) {
+        if (!m_pSubMenu) // pop-up items keep their state: their submenu decides
+            m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+    } else if (m_pOther) {
         // A control losing its enabled state while it has the focus passes the focus on first.
         if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
             if (HWND parent = ::GetParent(m_pOther->m_hWnd))
@@ -83,16 +88,44 @@ void CCmdUI::Enable(BOOL bOn)
 
 void CCmdUI::SetCheck(int nCheck)
 {
-    if (m_pOther && (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON))
+    if (m_pMenu) {
+        if (!m_pSubMenu)
+            m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+    } else if (m_pOther && (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON)) {
         m_pOther->SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck));
+    }
 }
 
-void CCmdUI::SetRadio(BOOL bOn) { SetCheck(bOn ? 1 : 0); }
+void CCmdUI::SetRadio(BOOL bOn)
+{
+    if (m_pMenu && !m_pSubMenu) {
+        // A radio item shows a bullet instead of a check mark.
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE;
+        if (!m_pMenu->GetMenuItemInfo(m_nIndex, &info, TRUE))
+            return;
+        info.fType = bOn ? (info.fType | MFT_RADIOCHECK) : (info.fType & ~static_cast<UINT>(MFT_RADIOCHECK));
+        info.fState = bOn ? (info.fState | MFS_CHECKED) : (info.fState & ~static_cast<UINT>(MFS_CHECKED));
+        m_pMenu->SetMenuItemInfo(m_nIndex, &info, TRUE);
+        return;
+    }
+    SetCheck(bOn ? 1 : 0);
+}
 
 void CCmdUI::SetText(LPCTSTR lpszText)
 {
-    if (m_pOther)
+    if (m_pMenu) {
+        if (m_pSubMenu || !lpszText)
+            return;
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STRING;
+        info.dwTypeData = const_cast<LPSTR>(lpszText);
+        m_pMenu->SetMenuItemInfo(m_nIndex, &info, TRUE);
+    } else if (m_pOther) {
         m_pOther->SetWindowText(lpszText);
+    }
 }
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)

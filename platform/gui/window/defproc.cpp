@@ -128,6 +128,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     WndRec* w = Find(hwnd);
     if (!w)
         return 0;
+    if (LRESULT menuResult = 0; MenuDefProc(hwnd, msg, wParam, lParam, &menuResult)) // menu/menu_bar.cpp
+        return menuResult;
     switch (msg) {
     case WM_NCCREATE: {
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);

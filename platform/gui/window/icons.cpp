@@ -44,8 +44,11 @@ HICON Lookup(HINSTANCE module, LPCSTR name, bool cursor)
         return reinterpret_cast<HICON>(it->second.get());
     const MiscResBlob* blob = nullptr;
     if (module) {
-        // Cursors are compiled with the icons; a missing resource gives no handle.
-        blob = MiscFindIcon(module, id);
+        // A cursor comes from the module's cursors (an icon of that number serves as well); a
+        // missing resource gives no handle.
+        blob = cursor ? MiscFindCursor(module, id) : nullptr;
+        if (!blob)
+            blob = MiscFindIcon(module, id);
         if (!blob)
             return nullptr;
     } else if (id < 32512 || id > 32651) {

@@ -112,6 +112,7 @@ void DrawNonClient(HWND hwnd, HDC dc)
     DrawFrame(dc, w, &r);
     if ((w->style & WS_CAPTION) == WS_CAPTION)
         DrawCaption(dc, w, &r);
+    DrawMenuBarArea(hwnd, dc, &r); // menu/menu_bar.cpp
     if (w->exStyle & WS_EX_CLIENTEDGE)
         DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     bool enabled = !(w->style & WS_DISABLED);

@@ -81,6 +81,7 @@ bool Reorder(WndRec* w, HWND after)
 void ComputeNonClient(const WndRec* w, RECT* r)
 {
     AdjustForStyle(r, w->style, w->exStyle, false, -1);
+    r->top += MenuBarHeight(w->handle, r->right - r->left); // menu/menu_bar.cpp
     if ((w->style & WS_VSCROLL) && r->right - r->left >= GetSystemMetrics(SM_CXVSCROLL))
         r->right -= GetSystemMetrics(SM_CXVSCROLL);
     if ((w->style & WS_HSCROLL) && r->bottom - r->top >= GetSystemMetrics(SM_CYHSCROLL))

@@ -195,5 +195,11 @@ void WindowSystemError(const std::string& what);
 int Settle(const std::function<bool()>& stop);
 // "class 0x10012" for error reports.
 std::string Describe(HWND hwnd);
+// Menu bars of top-level windows (menu/menu_bar.cpp): the bar's height for a window whose
+// non-client area is `width` wide (0 without a bar), its drawing below the caption (moving
+// r->top under it), and DefWindowProc's menu messages (true when handled, with the result).
+int MenuBarHeight(HWND hwnd, int width);
+void DrawMenuBarArea(HWND hwnd, HDC dc, RECT* r);
+bool MenuDefProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
 } // namespace wndsys

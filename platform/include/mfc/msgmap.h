@@ -15,6 +15,7 @@ class CCmdUI;
 class CWnd;
 class CDC;
 class CScrollBar;
+class CMenu;
 
 #define afx_msg
 
@@ -92,6 +93,12 @@ public:
     UINT m_nID = 0;
     UINT m_nIndex = 0;
     CWnd* m_pOther = nullptr; // the control, when the item is a window
+    // Menu items: the menu holding item m_nIndex (of m_nIndexMax); m_pSubMenu when the item is a
+    // pop-up, m_pParentMenu when the menu is a pop-up of the bar.
+    CMenu* m_pMenu = nullptr;
+    CMenu* m_pSubMenu = nullptr;
+    CMenu* m_pParentMenu = nullptr;
+    UINT m_nIndexMax = 0;
     BOOL m_bEnableChanged = FALSE;
     BOOL m_bContinueRouting = FALSE;
 

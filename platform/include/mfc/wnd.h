@@ -212,11 +212,11 @@ public:
     int GetScrollLimit(int nBar);
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
 
-    // ---- Menus (the headless system has no menu bars) ----
-    CMenu* GetMenu() const { return nullptr; }
-    BOOL SetMenu(CMenu*) { return TRUE; }
-    void DrawMenuBar() {}
-    CMenu* GetSystemMenu(BOOL) const { return nullptr; }
+    // ---- Menus (win32/menu.h) ----
+    CMenu* GetMenu() const;
+    BOOL SetMenu(CMenu* pMenu);
+    void DrawMenuBar();
+    CMenu* GetSystemMenu(BOOL bRevert) const;
 
     // ---- Modal loops ----
     // Runs the window's modal loop (see win32/script.h for the scripted user); returns the result

@@ -35,6 +35,10 @@ const MiscResDialog* MiscFindDialog(HMODULE module, UINT id);
 const MiscResMenu* MiscFindMenu(HMODULE module, UINT id);
 const MiscResBlob* MiscFindBitmap(HMODULE module, UINT id);
 const MiscResBlob* MiscFindIcon(HMODULE module, UINT id);
+const MiscResAccelTable* MiscFindAccelerators(HMODULE module, UINT id);
+const MiscResDlgInit* MiscFindDlgInit(HMODULE module, UINT id);
+const MiscResToolBar* MiscFindToolBar(HMODULE module, UINT id);
+const MiscResBlob* MiscFindCursor(HMODULE module, UINT id);
 
 // Library entry reasons (the loader's calls of a library's entry function).
 #define DLL_PROCESS_DETACH 0

@@ -57,6 +57,44 @@ struct MiscResBlob {
     size_t size;
 };
 
+// Accelerator tables: the entries as ACCEL records (fVirt flags FVIRTKEY, FSHIFT, ...).
+struct MiscResAccel {
+    BYTE fVirt;
+    WORD key;
+    WORD cmd;
+};
+
+struct MiscResAccelTable {
+    UINT id;
+    const MiscResAccel* entries;
+    int count;
+};
+
+// Initial data of a dialog's controls (DLGINIT): for each entry, a string that the control gets
+// through `message` (CB_ADDSTRING for combo boxes, LB_ADDSTRING for list boxes) when a dialog is
+// created from the template with the same number.
+struct MiscResDlgInitEntry {
+    int control;
+    UINT message;
+    const char* text;
+};
+
+struct MiscResDlgInit {
+    UINT id;
+    const MiscResDlgInitEntry* entries;
+    int count;
+};
+
+// Tool bars: the button size and the command of each button in order, 0 for a separator. The
+// pictures are the bitmap with the same number.
+struct MiscResToolBar {
+    UINT id;
+    int buttonWidth;
+    int buttonHeight;
+    const UINT* commands;
+    int count;
+};
+
 struct MiscResourceTable {
     const MiscResString* strings;
     int stringCount;       // sorted by id
@@ -68,4 +106,13 @@ struct MiscResourceTable {
     int bitmapCount;
     const MiscResBlob* icons;
     int iconCount;
+    // Tables written before these kinds existed leave them out.
+    const MiscResAccelTable* accelerators = nullptr;
+    int acceleratorCount = 0;
+    const MiscResDlgInit* dlgInits = nullptr;
+    int dlgInitCount = 0;
+    const MiscResToolBar* toolBars = nullptr;
+    int toolBarCount = 0;
+    const MiscResBlob* cursors = nullptr; // .cur files
+    int cursorCount = 0;
 };

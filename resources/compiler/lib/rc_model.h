@@ -56,12 +56,46 @@ struct Blob {
     std::vector<unsigned char> data;
 };
 
+// One entry of an accelerator table, as an ACCEL record.
+struct Accel {
+    uint8_t flags = 0; // FVIRTKEY, FNOINVERT, FSHIFT, FCONTROL, FALT
+    uint16_t key = 0;
+    uint16_t cmd = 0;
+};
+
+struct AccelTable {
+    uint32_t id = 0;
+    std::vector<Accel> entries;
+};
+
+// Initial strings of a dialog's combo boxes and list boxes.
+struct DlgInitEntry {
+    int control = 0;
+    uint32_t message = 0; // CB_ADDSTRING or LB_ADDSTRING (Win32 numbers)
+    std::string text;
+};
+
+struct DlgInit {
+    uint32_t id = 0;
+    std::vector<DlgInitEntry> entries;
+};
+
+struct ToolBar {
+    uint32_t id = 0;
+    int buttonWidth = 0, buttonHeight = 0;
+    std::vector<uint32_t> commands; // 0 for a separator
+};
+
 struct Script {
     std::map<uint32_t, std::string> strings; // sorted by number
     std::vector<Dialog> dialogs;
     std::vector<Menu> menus;
     std::vector<Blob> bitmaps;
     std::vector<Blob> icons;
+    std::vector<Blob> cursors;
+    std::vector<AccelTable> accelerators;
+    std::vector<DlgInit> dlgInits;
+    std::vector<ToolBar> toolBars;
 };
 
 // A problem found in a script, with its place.

@@ -1,5 +1,5 @@
-// Resource statements other than dialogs: string tables, menus, bitmap and icon files, and the
-// resource kinds that are passed over.
+// Resource statements other than dialogs: the statement loop, string tables, menus, and bitmap,
+// icon and cursor files.
 #include "rc_parser.h"
 
 #include <algorithm>
@@ -30,8 +30,8 @@ std::string FormatDiagnostic(const Diagnostic& d)
 {
     std::string s = d.file.empty() ? std::string("misc_rc") : d.file;
     if (d.line > 0)
-        s += ":" + std::to_string(d.line);
-    return s + ": " + d.message;
+        s.append(":").append(std::to_string(d.line));
+    return s.append(": ").append(d.message);
 }
 
 Parser::Parser(const std::vector<Token>& tokens, const Symbols& symbols, FileReader& reader,
@@ -165,10 +165,20 @@ bool Parser::Parse(Script& out, Diagnostic& error)
             DialogResource(name, IsKeyword(typeToken, "DIALOGEX"), typeToken, out);
         else if (IsKeyword(typeToken, "MENU") || IsKeyword(typeToken, "MENUEX"))
             MenuResource(name, IsKeyword(typeToken, "MENUEX"), typeToken, out);
-        else if (IsKeyword(typeToken, "BITMAP") || IsKeyword(typeToken, "ICON"))
-            BlobResource(name, IsKeyword(typeToken, "ICON"), out);
+        else if (IsKeyword(typeToken, "BITMAP"))
+            BlobResource(name, out.bitmaps, "bitmap");
+        else if (IsKeyword(typeToken, "ICON"))
+            BlobResource(name, out.icons, "icon");
+        else if (IsKeyword(typeToken, "CURSOR"))
+            BlobResource(name, out.cursors, "cursor");
+        else if (IsKeyword(typeToken, "ACCELERATORS"))
+            AcceleratorsResource(name, typeToken, out);
+        else if (IsKeyword(typeToken, "DLGINIT"))
+            DlgInitResource(name, typeToken, out);
+        else if (IsKeyword(typeToken, "TOOLBAR"))
+            ToolBarResource(name, typeToken, out);
         else
-            SkipResource(typeToken);
+            Fail(typeToken, "resource kind " + typeToken.text + " is not understood");
     }
     if (m_failed) {
         error = m_error;
@@ -298,7 +308,7 @@ bool Parser::MenuItems(Menu& menu, int level)
     return true;
 }
 
-bool Parser::BlobResource(const ResName& name, bool icon, Script& out)
+bool Parser::BlobResource(const ResName& name, std::vector<Blob>& list, const char* kind)
 {
     SkipMemoryOptions();
     const Token& at = m_in.Peek();
@@ -309,10 +319,9 @@ bool Parser::BlobResource(const ResName& name, bool icon, Script& out)
     Blob blob;
     blob.id = name.numeric ? name.id : 0;
     blob.name = name.symbol;
-    std::vector<Blob>& list = icon ? out.icons : out.bitmaps;
     for (const Blob& b : list)
         if (b.id == blob.id && b.name == blob.name)
-            return Fail(at, std::string(icon ? "icon " : "bitmap ") +
+            return Fail(at, std::string(kind).append(" ") +
                                 (blob.name.empty() ? std::to_string(blob.id) : blob.name) + " defined twice");
     std::vector<std::string> candidates;
     if (!file.empty() && file[0] == '/') {
@@ -334,45 +343,6 @@ bool Parser::BlobResource(const ResName& name, bool icon, Script& out)
         return true;
     }
     return Fail(at, "cannot open file " + file);
-}
-
-bool Parser::SkipBlock()
-{
-    int depth = 0;
-    do {
-        const Token& t = m_in.Peek();
-        if (t.kind == TokenKind::End)
-            return Fail(t, "block without END");
-        if (IsBegin())
-            ++depth;
-        else if (IsEnd())
-            --depth;
-        m_in.Next();
-    } while (depth > 0);
-    return true;
-}
-
-bool Parser::SkipResource(const Token& type)
-{
-    // Either a file on the same line as the type, or statements up to a BEGIN ... END block.
-    for (;;) {
-        const Token& t = m_in.Peek();
-        if (t.kind == TokenKind::End)
-            return Fail(t, "resource " + type.text + " without contents");
-        if (t.kind == TokenKind::String && t.line == type.line && t.file == type.file) {
-            m_in.Next();
-            break;
-        }
-        if (IsBegin()) {
-            if (!SkipBlock())
-                return false;
-            break;
-        }
-        m_in.Next();
-    }
-    m_warnings.push_back(Diagnostic{type.file >= 0 && type.file < static_cast<int>(m_files.size()) ? m_files[type.file] : "",
-                                    type.line, "resource kind " + type.text + " passed over"});
-    return true;
 }
 
 } // namespace misc_rc

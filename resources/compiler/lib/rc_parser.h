@@ -1,7 +1,7 @@
 #pragma once
 // The statements of resource scripts: STRINGTABLE, DIALOG/DIALOGEX with their controls,
-// MENU/MENUEX, BITMAP and ICON files. Other resource kinds (accelerators, version information,
-// toolbars, ...) are passed over.
+// MENU/MENUEX, ACCELERATORS, DLGINIT, TOOLBAR, and BITMAP, ICON and CURSOR files. Any other
+// statement stops the compiler with its file and line: nothing is passed over unread.
 #include <string>
 #include <vector>
 
@@ -22,7 +22,7 @@ public:
 
     // Bitmap and icon files read, for the dependency list.
     const std::vector<std::string>& BlobFiles() const { return m_blobFiles; }
-    // Resource kinds passed over, one note each.
+    // Notes about the script that do not stop the compiler.
     const std::vector<Diagnostic>& Warnings() const { return m_warnings; }
 
 private:
@@ -53,9 +53,13 @@ private:
     bool MenuResource(const ResName& name, bool extended, const Token& at, Script& out);
     bool MenuItems(Menu& menu, int level);
     bool MenuOptions(uint32_t& flags);
-    bool BlobResource(const ResName& name, bool icon, Script& out);
-    bool SkipResource(const Token& type);
-    bool SkipBlock();
+    bool BlobResource(const ResName& name, std::vector<Blob>& list, const char* kind);
+    bool AcceleratorsResource(const ResName& name, const Token& at, Script& out);
+    bool AccelEntry(Accel& entry);
+    bool DlgInitResource(const ResName& name, const Token& at, Script& out);
+    bool RawData(std::string& bytes);
+    bool ToolBarResource(const ResName& name, const Token& at, Script& out);
+    bool SkipOptionalStatements();
 
     TokenCursor m_in;
     const Symbols& m_symbols;

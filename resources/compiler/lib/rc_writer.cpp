@@ -117,6 +117,78 @@ void WriteBlobs(std::ostream& out, const std::vector<Blob>& blobs, const char* k
     out << "};\n\n";
 }
 
+void WriteAccelerators(std::ostream& out, const Script& s)
+{
+    if (s.accelerators.empty())
+        return;
+    for (const AccelTable& a : s.accelerators) {
+        if (a.entries.empty())
+            continue;
+        out << "const MiscResAccel kAccel" << a.id << "Entries[] = {\n";
+        for (const Accel& e : a.entries)
+            out << "    {" << static_cast<unsigned>(e.flags) << ", " << e.key << ", " << e.cmd << "},\n";
+        out << "};\n\n";
+    }
+    out << "const MiscResAccelTable kAccelerators[] = {\n";
+    for (const AccelTable& a : s.accelerators) {
+        out << "    {" << a.id << "u, ";
+        if (a.entries.empty())
+            out << "nullptr, 0";
+        else
+            out << "kAccel" << a.id << "Entries, " << a.entries.size();
+        out << "},\n";
+    }
+    out << "};\n\n";
+}
+
+void WriteDlgInits(std::ostream& out, const Script& s)
+{
+    if (s.dlgInits.empty())
+        return;
+    for (const DlgInit& d : s.dlgInits) {
+        if (d.entries.empty())
+            continue;
+        out << "const MiscResDlgInitEntry kDlgInit" << d.id << "Entries[] = {\n";
+        for (const DlgInitEntry& e : d.entries)
+            out << "    {" << e.control << ", " << Hex(e.message) << ", " << CppStringLiteral(e.text) << "},\n";
+        out << "};\n\n";
+    }
+    out << "const MiscResDlgInit kDlgInits[] = {\n";
+    for (const DlgInit& d : s.dlgInits) {
+        out << "    {" << d.id << "u, ";
+        if (d.entries.empty())
+            out << "nullptr, 0";
+        else
+            out << "kDlgInit" << d.id << "Entries, " << d.entries.size();
+        out << "},\n";
+    }
+    out << "};\n\n";
+}
+
+void WriteToolBars(std::ostream& out, const Script& s)
+{
+    if (s.toolBars.empty())
+        return;
+    for (const ToolBar& t : s.toolBars) {
+        if (t.commands.empty())
+            continue;
+        out << "const UINT kToolBar" << t.id << "Commands[] = {";
+        for (uint32_t c : t.commands)
+            out << c << "u, ";
+        out << "};\n";
+    }
+    out << "\nconst MiscResToolBar kToolBars[] = {\n";
+    for (const ToolBar& t : s.toolBars) {
+        out << "    {" << t.id << "u, " << t.buttonWidth << ", " << t.buttonHeight << ", ";
+        if (t.commands.empty())
+            out << "nullptr, 0";
+        else
+            out << "kToolBar" << t.id << "Commands, " << t.commands.size();
+        out << "},\n";
+    }
+    out << "};\n\n";
+}
+
 std::string TableEntry(bool present, const char* array, size_t count)
 {
     return present ? std::string(array) + ", " + std::to_string(count) : std::string("nullptr, 0");
@@ -170,6 +242,10 @@ std::string WriteTableSource(const Script& s, const std::string& symbol, const s
     WriteMenus(out, s);
     WriteBlobs(out, s.bitmaps, "Bitmap");
     WriteBlobs(out, s.icons, "Icon");
+    WriteAccelerators(out, s);
+    WriteDlgInits(out, s);
+    WriteToolBars(out, s);
+    WriteBlobs(out, s.cursors, "Cursor");
     out << "} // namespace\n\n";
     out << "extern const MiscResourceTable " << symbol << ";\n";
     out << "const MiscResourceTable " << symbol << " = {\n";
@@ -178,6 +254,10 @@ std::string WriteTableSource(const Script& s, const std::string& symbol, const s
     out << "    " << TableEntry(!s.menus.empty(), "kMenus", s.menus.size()) << ",\n";
     out << "    " << TableEntry(!s.bitmaps.empty(), "kBitmaps", s.bitmaps.size()) << ",\n";
     out << "    " << TableEntry(!s.icons.empty(), "kIcons", s.icons.size()) << ",\n";
+    out << "    " << TableEntry(!s.accelerators.empty(), "kAccelerators", s.accelerators.size()) << ",\n";
+    out << "    " << TableEntry(!s.dlgInits.empty(), "kDlgInits", s.dlgInits.size()) << ",\n";
+    out << "    " << TableEntry(!s.toolBars.empty(), "kToolBars", s.toolBars.size()) << ",\n";
+    out << "    " << TableEntry(!s.cursors.empty(), "kCursors", s.cursors.size()) << ",\n";
     out << "};\n";
     return out.str();
 }

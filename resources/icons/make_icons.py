@@ -1,0 +1,98 @@
+#!/usr/bin/python3
+"""Writes the cursor and icon files of the resource module (32x32, 32 bits with alpha, plus the
+AND mask that old readers want). Run from this folder after changing a picture:
+    /usr/bin/python3 make_icons.py
+"""
+import struct
+
+SIZE = 32
+BLACK, WHITE, NONE = (0, 0, 0, 255), (255, 255, 255, 255), (0, 0, 0, 0)
+
+
+def blank():
+    return [[NONE] * SIZE for _ in range(SIZE)]
+
+
+def rect(img, x0, y0, x1, y1, color):
+    for y in range(y0, y1):
+        for x in range(x0, x1):
+            img[y][x] = color
+
+
+def outline(img):
+    """Gives every opaque black shape a one-pixel white border, as the system cursors have."""
+    out = [row[:] for row in img]
+    for y in range(SIZE):
+        for x in range(SIZE):
+            if img[y][x] != NONE:
+                continue
+            near = any(0 <= y + dy < SIZE and 0 <= x + dx < SIZE and img[y + dy][x + dx] == BLACK
+                       for dy in (-1, 0, 1) for dx in (-1, 0, 1))
+            if near:
+                out[y][x] = WHITE
+    return out
+
+
+def splitter_x():
+    """The cursor over a splitter between panes side by side: two bars, arrows left and right."""
+    img = blank()
+    rect(img, 14, 8, 15, 24, BLACK)
+    rect(img, 17, 8, 18, 24, BLACK)
+    rect(img, 5, 15, 14, 17, BLACK)
+    rect(img, 18, 15, 27, 17, BLACK)
+    for i in range(5):  # arrow heads
+        rect(img, 5 + i, 15 - (4 - i), 6 + i, 17 + (4 - i), BLACK)
+        rect(img, 26 - i, 15 - (4 - i), 27 - i, 17 + (4 - i), BLACK)
+    return outline(img)
+
+
+def property_sheet():
+    """The property dialog's icon: a page with rows of names and values."""
+    img = blank()
+    rect(img, 4, 2, 28, 30, (0, 0, 0, 255))
+    rect(img, 5, 3, 27, 29, (255, 255, 255, 255))
+    rect(img, 5, 3, 27, 8, (0, 84, 166, 255))
+    for row in range(4):
+        y = 10 + row * 5
+        rect(img, 7, y, 14, y + 3, (128, 128, 128, 255))
+        rect(img, 16, y, 25, y + 3, (0, 120, 215, 255))
+    return img
+
+
+def value_list():
+    """The list editor's icon: a list with a highlighted entry."""
+    img = blank()
+    rect(img, 3, 4, 29, 28, (0, 0, 0, 255))
+    rect(img, 4, 5, 28, 27, (255, 255, 255, 255))
+    for row in range(5):
+        y = 7 + row * 4
+        color = (0, 120, 215, 255) if row == 1 else (96, 96, 96, 255)
+        rect(img, 6, y, 26, y + 2, color)
+    return img
+
+
+def dib(img):
+    header = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE * 2, 1, 32, 0, SIZE * SIZE * 4, 0, 0, 0, 0)
+    pixels = b''.join(struct.pack('<BBBB', b, g, r, a) for row in reversed(img) for (r, g, b, a) in row)
+    mask = b''
+    for row in reversed(img):
+        bits = 0
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                bits |= 1 << (31 - x)
+        mask += struct.pack('>I', bits)
+    return header + pixels + mask
+
+
+def write(path, img, cursor=False, hotspot=(0, 0)):
+    data = dib(img)
+    kind = 2 if cursor else 1
+    planes, bits = hotspot if cursor else (1, 32)
+    entry = struct.pack('<BBBBHHII', SIZE, SIZE, 0, 0, planes, bits, len(data), 6 + 16)
+    with open(path, 'wb') as f:
+        f.write(struct.pack('<HHH', 0, kind, 1) + entry + data)
+
+
+write('splitter_x.cur', splitter_x(), cursor=True, hotspot=(16, 16))
+write('property.ico', property_sheet())
+write('value_list.ico', value_list())
