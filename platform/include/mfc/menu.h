@@ -4,6 +4,9 @@
 #include "mfc/string.h"
 #include "win32/menu.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CMenu : public CObject {
     DECLARE_DYNAMIC(CMenu)
 public:
@@ -36,3 +39,5 @@ public:
     int GetMenuString(UINT item, CString& text, UINT flags) const;
     UINT GetMenuState(UINT item, UINT flags) const;
 };
+
+MISC_PUBLIC_END

@@ -2,6 +2,9 @@
 // Small kernel functions every layer uses.
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // (a * b) / c with 64-bit intermediate, rounded half away from zero; -1 when c is 0.
 int MulDiv(int a, int b, int c);
 
@@ -27,3 +30,5 @@ typedef void (*MiscClockListener)(DWORD target);
 void MiscSetClockListener(MiscClockListener listener);
 // Moves the clock to `now` if that is later than the current time (never backwards).
 void MiscSetClockNow(DWORD now);
+
+MISC_PUBLIC_END

@@ -28,6 +28,9 @@
 #define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
 #define GPTR (GMEM_FIXED | GMEM_ZEROINIT)
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 // Resizes a block; GMEM_ZEROINIT clears the bytes added. A moveable block keeps its handle; a
 // fixed block may move only when GMEM_MOVEABLE is passed. Null on failure (the block is kept).
@@ -82,3 +85,5 @@ HWND GetClipboardOwner();
 HWND GetOpenClipboardWindow();
 // Number of times the contents changed since the process started.
 DWORD GetClipboardSequenceNumber();
+
+MISC_PUBLIC_END

@@ -249,6 +249,9 @@
 #define UDN_FIRST (0U - 721)
 #define UDN_DELTAPOS (UDN_FIRST - 1)
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 typedef struct _UDACCEL {
     UINT nSec;
     UINT nInc;
@@ -400,3 +403,5 @@ typedef struct tagINITCOMMONCONTROLSEX {
 } INITCOMMONCONTROLSEX, *LPINITCOMMONCONTROLSEX;
 inline void InitCommonControls() {}
 inline BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX*) { return TRUE; }
+
+MISC_PUBLIC_END

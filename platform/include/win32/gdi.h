@@ -14,6 +14,9 @@
 #include "win32/surface.h"
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // ---- The virtual screen ----
 // Size of the screen that GetDeviceCaps(HORZRES/VERTRES) reports; 1280 x 1024 until changed.
 void MiscSetScreenSize(int width, int height);
@@ -260,3 +263,5 @@ BOOL GdiFlush();
 DWORD GetSysColor(int index);
 HBRUSH GetSysColorBrush(int index);
 BOOL SetSysColors(int count, const INT* indexes, const COLORREF* colors);
+
+MISC_PUBLIC_END

@@ -6,6 +6,9 @@
 #include "win32/types.h"
 #include "win32/styles.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 HMENU CreateMenu();
 HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);
@@ -27,3 +30,5 @@ HMENU GetSubMenu(HMENU menu, int position);
 int GetMenuStringA(HMENU menu, UINT item, LPSTR buffer, int size, UINT flags);
 #define GetMenuString GetMenuStringA
 UINT GetMenuState(HMENU menu, UINT item, UINT flags);
+
+MISC_PUBLIC_END

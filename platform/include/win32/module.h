@@ -4,6 +4,9 @@
 #include "win32/types.h"
 #include "win32/resdata.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Registers a module under a name and returns its handle; registering a name again returns the
 // existing handle (and replaces nothing). `resources` may be null.
 HMODULE MiscRegisterModule(const char* name, const MiscResourceTable* resources);
@@ -44,3 +47,5 @@ const MiscResBlob* MiscFindIcon(HMODULE module, UINT id);
 
 #define ERROR_MOD_NOT_FOUND 126L
 #define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
+
+MISC_PUBLIC_END

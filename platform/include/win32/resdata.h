@@ -4,6 +4,9 @@
 // data that lives as long as the module.
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 struct MiscResString {
     UINT id;
     const char* text;
@@ -69,3 +72,5 @@ struct MiscResourceTable {
     const MiscResBlob* icons;
     int iconCount;
 };
+
+MISC_PUBLIC_END

@@ -26,6 +26,9 @@
 
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 enum class MiscModalKind { Dialog, MessageBox, FileOpen, FileSave, Folder, PopupMenu, ColorChooser, PropertySheet };
 
 struct MiscModal {
@@ -113,3 +116,5 @@ private:
     struct State;
     std::shared_ptr<State> m_state;
 };
+
+MISC_PUBLIC_END

@@ -15,6 +15,9 @@
 #include "win32/msgbox.h"
 #include "win32/surface.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 typedef int* LPINT;
 typedef void* PVOID;
 
@@ -778,3 +781,5 @@ int MiscSettle();
 // transparent) and layered attributes (alpha multiplies, the colour key becomes transparent).
 // Hidden windows capture as an empty surface. Null hwnd captures the whole desktop.
 MiscSurface MiscCaptureWindow(HWND hwnd);
+
+MISC_PUBLIC_END
