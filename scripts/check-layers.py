@@ -3,9 +3,10 @@
 
 The layers, bottom to top:
   platform/        core, sys, gui: the Win32/MFC stand-in; knows nothing of the library.
-                   Inside platform/gui, one way: draw < codecs < window < menu < controls
-                   < dialog < mfc (the MFC fronts: draw/mfc, window/cwnd_*, controls/mfc_*)
-                   < toolkit < family < startup.cpp. Public headers: win32 < mfc < toolkit, family.
+                   Inside platform/gui, one way: draw < codecs < theme < window < controls
+                   < dialog < menu (pop-up menus run the dialogs' modal loop) < mfc (the MFC
+                   fronts: draw/mfc, window/cwnd_*, controls/mfc_*) < command < toolkit
+                   < family < automation < reset < startup.cpp. Public headers: win32 < mfc < toolkit, family.
   resources/       the resource module and its compiler; never the library.
   src/, include/misc/  the library: frame < geometry, services < data, ui < grid (each part
                    names the parts it may include below); nothing Linux-specific.
@@ -25,11 +26,12 @@ PUBLIC_ROOTS = ["platform/include", "include", "resources/include"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 # platform/gui: private units in their order, and how files map to them (first match wins).
-GUI_ORDER = ["draw", "codecs", "window", "menu", "controls", "dialog", "mfc", "toolkit", "family",
-             "startup"]
+GUI_ORDER = ["draw", "codecs", "theme", "window", "controls", "dialog", "menu", "mfc", "command",
+             "toolkit", "family", "automation", "reset", "startup"]
 GUI_UNITS = [
     (r"draw/mfc/", "mfc"),
     (r"draw/", "draw"),
+    (r"theme/", "theme"),
     (r"family/(imagecodecs\.h|imagefile_(bmp|jpeg|png)\.cpp)$", "codecs"),
     (r"window/cwnd_", "mfc"),
     (r"window/", "window"),
@@ -37,8 +39,11 @@ GUI_UNITS = [
     (r"controls/mfc_", "mfc"),
     (r"controls/", "controls"),
     (r"dialog/", "dialog"),
+    (r"command/", "command"),
     (r"toolkit/", "toolkit"),
     (r"family/", "family"),
+    (r"automation/", "automation"),
+    (r"reset/", "reset"),
     (r"startup\.cpp$", "startup"),
 ]
 # platform/include: which public header folders each may include.
