@@ -8,6 +8,7 @@ install(TARGETS misc miscplatform misc_res EXPORT miscTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS misctool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY include/misc DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(DIRECTORY resources/include/misc DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(DIRECTORY platform/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/misc/platform)
 install(EXPORT miscTargets NAMESPACE misc:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/misc)
 

@@ -1,5 +1,5 @@
-// The resource module's entry: registers the compiled resource table under "misc_res.dll" when
-// the module is loaded, as the loader maps a resource library.
+// The resource module's entry points: its registration under "misc_res.dll" (what the loader
+// does when it maps a resource library, made an explicit call) and InitMiscResDLL.
 #include "misc/resources.h"
 
 #include <atomic>
@@ -13,9 +13,15 @@ namespace {
 
 std::atomic<int> g_initCount{0};
 
-__attribute__((constructor)) void MiscResAttach() { MiscRegisterModule("misc_res.dll", &g_miscResourceTable); }
-
 } // namespace
+
+void MiscResAttach()
+{
+    // A module is mapped once: while "misc_res.dll" is registered, a further call changes
+    // nothing (so a host or test that replaced the table keeps its own).
+    if (!GetModuleHandleA("misc_res.dll"))
+        MiscRegisterModule("misc_res.dll", &g_miscResourceTable);
+}
 
 void InitMiscResDLL() { ++g_initCount; }
 

@@ -1,31 +1,44 @@
-// Library start-up: the library entry, its registration at load time, and InitMiscDLL.
+// Library start-up: the library entry, the explicit attach that stands for the loader, and
+// InitMiscDLL.
 #include "misc/frame/startup.h"
 
 #include <new>
+
+#include "win32/startup.h"
 
 namespace {
 
 AFX_EXTENSION_MODULE g_miscDLL;
 HMODULE g_module = nullptr;
 
-// The loader's part: map the library under its module name and call its entry. A library whose
-// entry refuses the attach is not loaded.
-__attribute__((constructor)) void MiscLibraryLoad()
+bool g_attachTried = false;
+
+} // namespace
+
+// The loader's part, as one explicit call: start what the library imports (the window system,
+// the resource module), then map the library under its module name and call its entry. A
+// library whose entry refuses the attach is not loaded. Only the first call in a process does
+// this.
+BOOL MiscAttachLibrary()
 {
-    g_module = MiscRegisterModule("misc.dll", nullptr);
-    if (!MiscDllMain(g_module, DLL_PROCESS_ATTACH, nullptr)) {
-        MiscUnregisterModule("misc.dll");
-        g_module = nullptr;
+    if (!g_attachTried) {
+        g_attachTried = true;
+        MiscStartWindowSystem();
+        MiscResAttach();
+        g_module = MiscRegisterModule("misc.dll", nullptr);
+        if (!MiscDllMain(g_module, DLL_PROCESS_ATTACH, nullptr)) {
+            MiscUnregisterModule("misc.dll");
+            g_module = nullptr;
+        }
     }
+    return g_module ? TRUE : FALSE;
 }
 
-__attribute__((destructor)) void MiscLibraryUnload()
+void MiscDetachLibrary()
 {
     if (g_module)
         MiscDllMain(g_module, DLL_PROCESS_DETACH, nullptr);
 }
-
-} // namespace
 
 BOOL WINAPI MiscDllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
@@ -43,6 +56,8 @@ BOOL WINAPI MiscDllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 
 extern "C" void WINAPI InitMiscDLL()
 {
+    // A host that never attached the library explicitly gets it attached here.
+    MiscAttachLibrary();
     InitMiscResDLL();
     HINSTANCE resources = GetModuleHandleA("misc_res.dll");
     if (!resources)

@@ -34,11 +34,31 @@ CString StoredName(int k)
     return result;
 }
 
-void StoreName(int k, const CString& name)
+bool StoreName(int k, const CString& name)
 {
     char key[16];
     std::snprintf(key, sizeof key, "%d", k);
-    ProfileWriteString(kSection, key, name, 1);
+    return ProfileWriteString(kSection, key, name, 1) != FALSE;
+}
+
+// A profile value is one line: each run of line breaks inside a name becomes one space, so a
+// name typed with a line break is stored, and found again, in that one-line form.
+CString OneLine(const CString& s)
+{
+    CString out;
+    bool inBreak = false;
+    for (int i = 0; i < s.GetLength(); ++i) {
+        const char c = s[i];
+        if (c == '\n' || c == '\r') {
+            if (!inBreak)
+                out += ' ';
+            inBreak = true;
+        } else {
+            out += c;
+            inBreak = false;
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -72,8 +92,7 @@ short check_text_layer(const char* s)
     int number = 0;
     if (test_int_layer(s) && std::sscanf(s, "%d", &number) == 1)
         return static_cast<short>(number);
-    CString name(s);
-    name.Trim(" \n\r\t");
+    CString name = OneLine(CString(s).Trim(" \n\r\t"));
     if (name.IsEmpty())
         return -1;
     // Stored names hold at most 31 characters; a longer name is compared and kept in that form,
@@ -94,10 +113,13 @@ short check_text_layer(const char* s)
     int k = last + 1 > kFirstNamed ? last + 1 : kFirstNamed;
     if (k > kLastPossible)
         return -1; // every named layer number is taken
-    StoreName(k, name);
+    // A name the profile refuses gets no number, and uses none up.
+    if (!StoreName(k, name))
+        return -1;
     char lastText[16];
     std::snprintf(lastText, sizeof lastText, "%d", k);
-    ProfileWriteString(kSection, kLastKey, lastText, 1);
+    if (!ProfileWriteString(kSection, kLastKey, lastText, 1))
+        return -1;
     return static_cast<short>(k);
 }
 

@@ -132,6 +132,9 @@ void CBuble::CalcWindowRect(LPRECT rect, UINT adjustType)
         CRect measured(rect);
         dc.DrawText(text, &measured, DT_CALCRECT | DT_WORDBREAK);
         dc.SelectObject(old);
+        // Measuring gives the height the wrapped text needs; the width stays the given one
+        // (250 pixels at creation) and grows only for a single word wider than that.
+        measured.right = std::max(measured.right, rect->right);
         *rect = measured;
     }
     CWnd::CalcWindowRect(rect, adjustType);

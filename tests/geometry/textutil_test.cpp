@@ -5,6 +5,8 @@
 #include "test_env.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -321,4 +323,31 @@ TEST(TextNotice, CopyrightFromTheResourceModule)
     char small[10];
     Copyright(small, sizeof small);
     EXPECT_EQ(std::string(small), std::string(s.GetString(), 9));
+}
+
+TEST_F(TextUtil, NameWithLineBreaksIsStoredOnOneLine)
+{
+    // A profile value cannot hold a line break: each run of line breaks inside a name becomes
+    // one space, so the name is stored, found again, and takes one layer number only.
+    EXPECT_EQ(check_text_layer("Front\npanel"), 100);
+    EXPECT_EQ(Stored("100"), "Front panel");
+    EXPECT_EQ(Stored("LastLayerNum"), "100");
+    EXPECT_EQ(check_text_layer("Front\r\npanel"), 100);
+    EXPECT_EQ(check_text_layer("front panel"), 100);
+    EXPECT_EQ(Stored("LastLayerNum"), "100") << "no layer number used up";
+    char buf[32];
+    EXPECT_STREQ(get_text_layer(buf, 100, 0), "front panel");
+}
+
+TEST_F(TextUtil, NameThatCannotBeStoredGivesNoLayer)
+{
+    // A profile that refuses the write: no number is handed out and none is used up.
+    check_text_layer("Pocket");
+    ASSERT_EQ(chmod(profile.c_str(), 0444), 0);
+    if (access(profile.c_str(), W_OK) == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    EXPECT_EQ(check_text_layer("Collar"), -1);
+    EXPECT_EQ(check_text_layer("Collar"), -1);
+    EXPECT_EQ(Stored("LastLayerNum"), "100");
+    EXPECT_EQ(check_text_layer("pocket"), 100) << "a known name is still found";
 }

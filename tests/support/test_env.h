@@ -18,4 +18,9 @@ std::string MakeTempDir(const std::string& hint = "t");
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
+// The explicit start-up of this test program (nothing registers itself before main), generated
+// for each program by tests/CMakeLists.txt from what it links. The shared main calls it after
+// PrepareEnvironment.
+void StartUp();
+
 } // namespace misc_test

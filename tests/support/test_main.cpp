@@ -9,5 +9,6 @@ int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     misc_test::PrepareEnvironment();
+    misc_test::StartUp();
     return RUN_ALL_TESTS();
 }

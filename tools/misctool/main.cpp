@@ -10,6 +10,8 @@
 
 #include "commands.h"
 
+#include <misc/frame/startup.h>
+
 #ifndef MISCTOOL_VERSION
 #define MISCTOOL_VERSION "10.0.1151"
 #endif
@@ -70,6 +72,9 @@ void PrintCommandHelp(std::ostream& out, const Command& c)
 int main(int argc, char** argv)
 {
     using namespace misctool;
+    // The library is attached explicitly, as the loader would attach it to a host; InitMiscDLL
+    // stays the commands' own step.
+    MiscAttachLibrary();
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << "misctool: no command given (see misctool --help)\n";

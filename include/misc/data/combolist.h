@@ -9,6 +9,9 @@
 #include <afx.h>
 #include <afxcoll.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // List types.
 enum {
     COMBO_LIST_PIECE_NAME = 100,
@@ -102,3 +105,5 @@ private:
 
     CString m_strSpare; // always empty
 };
+
+MISC_PUBLIC_END

@@ -14,6 +14,9 @@
 
 #include <windows.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class FLENT_IO;
 class FLENT_BLK;
 class FLENT_BLK_LST;
@@ -514,3 +517,5 @@ BOOL FLENT_ReadTitleAndPreview(const char* path, char title[512], void** preview
 // cannot possibly expand to).
 BYTE* FLENT_CompressPicture(const BYTE* pixels, WORD format, WORD width, WORD height, DWORD* size);
 BYTE* FLENT_DecompressPicture(const BYTE* data, DWORD size, WORD format, WORD width, WORD height);
+
+MISC_PUBLIC_END

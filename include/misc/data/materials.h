@@ -27,6 +27,9 @@
 #define MATERIAL_FILE_EXT "fpf"
 #define MATERIAL_FILE_FILTER "Fabric Pattern Profile(*.fpf)|*.fpf|"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Results of CMaterialArray::LoadMaterial.
 enum {
     MATERIAL_LOAD_OK = 0,
@@ -119,3 +122,5 @@ int VerifyAndFindFile(char* path, const char* defaultExt, const char* altPath, i
 // buffer holds MAX_PATH characters; null uses an internal buffer. 0 when nothing was read.
 int ReadFabricPatternFileName(char* buffer, const char* altPath);
 void SetFabricPatternFileName(const char* path);
+
+MISC_PUBLIC_END

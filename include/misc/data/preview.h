@@ -14,6 +14,9 @@
 // block itself, so it is released whole with free.
 #include <windows.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 struct sVectorPolygon {
     DWORD color;   // the hexadecimal number after "#" (# FF0000 gives 0xFF0000); 0 when none
     LONG count;    // number of points
@@ -38,3 +41,5 @@ DWORD VectorPreviewSize(const sVectorPreview* preview);
 
 // Size of the buffer that receives the view section; a longer section gives no preview.
 #define VECTOR_PREVIEW_VIEW_MAX 262144
+
+MISC_PUBLIC_END

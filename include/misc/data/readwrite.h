@@ -13,6 +13,9 @@
 
 #include <windows.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CUniversalReadWrite {
 public:
     CUniversalReadWrite();
@@ -55,3 +58,5 @@ public:
 private:
     bool m_bSharedTempFile;  // the file belongs to the object this one was copied from
 };
+
+MISC_PUBLIC_END

@@ -12,6 +12,9 @@
 #define TOOLS_MIN_NUMBER 100
 #define TOOLS_MAX_NUMBER 32767
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Results of ExportTools and ImportTools.
 enum {
     TOOLS_FILE_OK = 0,
@@ -60,3 +63,5 @@ public:
     // descending 0. Tools that compare equal keep their order.
     void Sort(int descending, int byName);
 };
+
+MISC_PUBLIC_END

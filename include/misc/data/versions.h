@@ -29,6 +29,9 @@
 #include "misc/data/entity.h"
 #include "misc/data/readwrite.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CWnd;
 class CVersionElm;
 class CVersionArray;
@@ -162,3 +165,5 @@ public:
 private:
     HINSTANCE m_hSavedResource;
 };
+
+MISC_PUBLIC_END

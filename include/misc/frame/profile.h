@@ -12,6 +12,9 @@
 #include <afx.h>
 #include <family/kestprofile.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // The integer value of section/key (the default when it is missing).
 int ProfileReadInt(LPCSTR section, LPCSTR key, int defaultValue, int fileSel);
 // Copies the string value of section/key (or the default) into buffer (size bytes); returns the
@@ -30,3 +33,5 @@ void GetCommonDataFolder(LPSTR buffer);
 void InitProfilePaths();
 // Seeds folder + fileName from the default user's copy when the folder is new (see profile.cpp).
 void SeedProfileFile(const CString& folder, const CString& fileName);
+
+MISC_PUBLIC_END

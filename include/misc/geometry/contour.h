@@ -11,6 +11,9 @@
 #include <iosfwd>
 #include <vector>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // A run of contour edges.
 struct tagCutNode
 {
@@ -109,3 +112,5 @@ AFX_EXT_API myContour* miscGetContour(const InterfacePoint* pts, int n, int clos
 AFX_EXT_API void miscFreeContour(myContour*& c);
 
 AFX_EXT_API std::ostream& operator<<(std::ostream& os, const tagCutNode& node);
+
+MISC_PUBLIC_END

@@ -8,6 +8,9 @@
 
 #include <iosfwd>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class AFX_EXT_CLASS CMatrix
 {
 public:
@@ -73,3 +76,5 @@ public:
 };
 
 AFX_EXT_API std::ostream& operator<<(std::ostream& os, const CMatrix& m);
+
+MISC_PUBLIC_END

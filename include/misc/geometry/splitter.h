@@ -13,6 +13,9 @@
 #include <afxwin.h>
 #include <afxcoll.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // The message a splitter bar sends its dialog after a drag that moved it.
 constexpr UINT WM_SPLITTER_MOVED = WM_USER + 1000;
 
@@ -87,3 +90,5 @@ public:
     int minAbove;
     int minBelow;
 };
+
+MISC_PUBLIC_END

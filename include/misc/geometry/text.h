@@ -6,6 +6,9 @@
 #include <afx.h>
 #include <family/genstring.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Text layers. Numbers below 100 are plain layer numbers; named layers are numbered from 100 to
 // 32767, their names (at most 31 characters) kept in the section "Layers" of the user profile file
 // under the layer's number, with the highest number in use under "LastLayerNum".
@@ -74,3 +77,5 @@ void GetFontFile(const LOGFONTA& font, CString& path);
 // size - 1 characters and a NUL.
 void Copyright(CString& s);
 void Copyright(char* buf, int size = 256);
+
+MISC_PUBLIC_END

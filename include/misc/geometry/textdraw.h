@@ -4,6 +4,9 @@
 // a CR counting as a blank line when a non-empty line follows.
 #include <afxwin.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Draws text with its first line at (x, y). Without a font, or with a font whose escapement is
 // 0, the platform's DrawText lays out the whole text (no clipping, no prefix characters);
 // otherwise each line is drawn with TextOut in the font selected into the context, the lines
@@ -16,3 +19,5 @@ AFX_EXT_API void DrawMultiLineText(CDC* dc, int x, int y, const char* text, LOGF
 // up with a blank line counting as a line of the height of the line after it. (0, 0) for a null
 // or empty text; out may not be null.
 AFX_EXT_API void GetTextExtentPoint32Multy(HDC dc, CString text, SIZE* out);
+
+MISC_PUBLIC_END

@@ -10,6 +10,9 @@
 
 // Angles and lines --------------------------------------------------------------------------------
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // The angle brought into [-pi, pi]; values within 0.001 of 0 become 0.
 AFX_EXT_API double tfNormAngle(double a);
 // The line through P1, P2 as A*x + B*y + C = 0; (A, B) is P1->P2 turned 90 degrees clockwise.
@@ -94,3 +97,5 @@ AFX_EXT_API int tfPolClockwise(int n, const InterfacePoint* pts);
 // 1 when the outlines of the two polygons meet (or their bounding boxes coincide), else 0.
 AFX_EXT_API int tfPolsIntersect(int count1, const double* xs1, const double* ys1, int count2, const double* xs2,
                                 const double* ys2);
+
+MISC_PUBLIC_END

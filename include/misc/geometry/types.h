@@ -8,6 +8,9 @@
 
 #include <iosfwd>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // The library's plain point record; arrays of it are polygons and polylines.
 struct InterfacePoint
 {
@@ -104,3 +107,5 @@ AFX_EXT_API std::ostream& operator<<(std::ostream& os, const InterfacePoint& p);
 AFX_EXT_API std::ostream& operator<<(std::ostream& os, const Cpoint_type& p);
 AFX_EXT_API std::ostream& operator<<(std::ostream& os, const CDoubleRect& r);
 AFX_EXT_API std::ostream& operator<<(std::ostream& os, const CVector& v);
+
+MISC_PUBLIC_END

@@ -6,6 +6,9 @@
 #include <family/imagefile.h>
 #include <windows.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CWinImageFile : public CImageFile {
 public:
     CWinImageFile() = default;
@@ -26,3 +29,5 @@ public:
     // Draw does nothing while this is 0.
     BYTE m_drawable = 1;
 };
+
+MISC_PUBLIC_END

@@ -23,6 +23,9 @@
 #include <misc/geometry/contour.h>
 #include <misc/geometry/types.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class AFX_EXT_CLASS cWorldDC
 {
 public:
@@ -118,3 +121,5 @@ private:
 
     bool m_ownsDC = false; // whether the destructor deletes dc
 };
+
+MISC_PUBLIC_END

@@ -4,6 +4,9 @@
 // built-in defaults (Hebrew or other user interface) for fonts that were never stored.
 #include <afx.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CFontMngr {
 public:
     CFontMngr(int hebrew = 0);
@@ -23,3 +26,5 @@ public:
 
     int m_hebrew;
 };
+
+MISC_PUBLIC_END

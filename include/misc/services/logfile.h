@@ -11,6 +11,9 @@
 
 #include <type_traits>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CLogFile {
 public:
     CLogFile(int enabled = 1, int addUser = 0, int addTime = 1, int newFile = 0);
@@ -59,3 +62,5 @@ private:
             return (value);
     }
 };
+
+MISC_PUBLIC_END

@@ -13,6 +13,9 @@
 #include <afxwin.h>
 #include <afxcoll.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class AFX_EXT_CLASS CBuble : public CWnd
 {
 public:
@@ -46,3 +49,5 @@ protected:
     afx_msg void OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params);
     DECLARE_MESSAGE_MAP()
 };
+
+MISC_PUBLIC_END

@@ -13,6 +13,9 @@
 #include <afxcoll.h>
 #include <family/vmxdialog.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CXTButton;
 class CXTPControl;
 class CXTPPopupBar;
@@ -91,3 +94,5 @@ protected:
 AFX_EXT_API DWORD SetTransparency(const CWnd* wnd, BYTE alpha);
 // True on the reported Windows version 5.1 and on every version from 6.0 on.
 AFX_EXT_API BOOL IsWindowsXP();
+
+MISC_PUBLIC_END

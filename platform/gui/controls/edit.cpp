@@ -2,7 +2,6 @@
 // styles, the text limit, the selection, undo, and EN_UPDATE / EN_CHANGE after every change.
 #include "controls/ctlsys.h"
 #include "controls/edittext.h"
-#include "dialog/dlgsys.h"
 #include "win32/clipboard.h"
 
 #include <cctype>
@@ -127,7 +126,8 @@ void TypeChar(HWND hwnd, char c)
         // ES_WANTRETURN (there it presses the default button instead).
         if (!(style & ES_MULTILINE))
             return;
-        if (!(style & ES_WANTRETURN) && wndsys::DialogOf(GetParent(hwnd)))
+        const WndRec* parent = Find(GetParent(hwnd)); // a dialog's windows carry dialog state
+        if (!(style & ES_WANTRETURN) && parent && parent->dialog)
             return;
         insert = "\r\n";
     } else if (c == '\t') {

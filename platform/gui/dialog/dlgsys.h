@@ -55,3 +55,9 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const MiscResDialog* tmpl, HWN
                               LPARAM param, bool forModal);
 
 } // namespace wndsys
+
+namespace wndsys {
+// Makes MessageBoxA show its boxes as modal windows of the window system (msgboxwnd.cpp); called
+// by MiscStartWindowSystem.
+void InstallMessageBoxWindows();
+} // namespace wndsys

@@ -210,10 +210,10 @@ int ShowBox(const MiscMessageBoxRequest& request)
     return result;
 }
 
-// The window system shows message boxes from the moment it is linked in.
-struct InstallBackend {
-    InstallBackend() { MiscSetMessageBoxBackend(&ShowBox); }
-};
-const InstallBackend g_installBackend;
-
 } // namespace
+
+// Message boxes become windows of the window system from its start-up on (MiscStartWindowSystem).
+void wndsys::InstallMessageBoxWindows()
+{
+    MiscSetMessageBoxBackend(&ShowBox);
+}

@@ -81,6 +81,12 @@ Region PolygonRegion(const POINT* points, const int* counts, int polygons, int f
 Region EllipseRegion(int left, int top, int right, int bottom);
 Region RoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth,
                        int ellipseHeight);
+// The same shapes cut to `limit`, for figures of any size (coordinates beyond the int range):
+// only the rows inside `limit` are visited, so the cost follows the limit, not the figure.
+Region EllipseRegionIn(long long left, long long top, long long right, long long bottom,
+                       const RECT& limit);
+Region RoundRectRegionIn(long long left, long long top, long long right, long long bottom,
+                         long long ellipseWidth, long long ellipseHeight, const RECT& limit);
 // The pixels of `shape` that touch a pixel outside it on one of their four sides: an 8-connected
 // outline one pixel wide.
 Region InnerBoundary(const Region& shape);

@@ -104,7 +104,7 @@ Region PolygonRegion(const POINT* points, const int* counts, int polygons, int f
 namespace {
 
 // Pixels cut off at each side of row j of an ellipse inscribed in a w x h box (symmetric).
-int EllipseInset(int w, int h, int j)
+long long EllipseInset(long long w, long long h, long long j)
 {
     const double rx = w / 2.0, ry = h / 2.0;
     const double dy = (j + 0.5) - ry;
@@ -113,47 +113,81 @@ int EllipseInset(int w, int h, int j)
         return (w + 1) / 2;
     const double hw = rx * std::sqrt(t);
     const double k = std::ceil(rx - hw - 0.5 - 1e-9);
-    return static_cast<int>(std::clamp(k, 0.0, static_cast<double>((w + 1) / 2)));
+    return static_cast<long long>(std::clamp(k, 0.0, static_cast<double>((w + 1) / 2)));
+}
+
+// Adds the rows [y0, y1) of one span [x1, x2), both cut to `limit`.
+void AddLimitedRows(RegionBuilder& builder, long long y0, long long y1, long long x1,
+                    long long x2, const RECT& limit)
+{
+    y0 = std::max<long long>(y0, limit.top);
+    y1 = std::min<long long>(y1, limit.bottom);
+    if (y0 >= y1)
+        return;
+    x1 = std::max<long long>(x1, limit.left);
+    x2 = std::min<long long>(x2, limit.right);
+    const int xs[2] = {static_cast<int>(x1), static_cast<int>(x2)};
+    builder.AddRows(static_cast<int>(y0), static_cast<int>(y1), xs, x1 < x2 ? 1 : 0);
 }
 
 } // namespace
 
 Region EllipseRegion(int left, int top, int right, int bottom)
 {
-    return RoundRectRegion(left, top, right, bottom, right - left, bottom - top);
+    const RECT all{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                   std::max(top, bottom)};
+    return EllipseRegionIn(left, top, right, bottom, all);
 }
 
 Region RoundRectRegion(int left, int top, int right, int bottom, int ew, int eh)
+{
+    const RECT all{std::min(left, right), std::min(top, bottom), std::max(left, right),
+                   std::max(top, bottom)};
+    return RoundRectRegionIn(left, top, right, bottom, ew, eh, all);
+}
+
+Region EllipseRegionIn(long long left, long long top, long long right, long long bottom,
+                       const RECT& limit)
+{
+    return RoundRectRegionIn(left, top, right, bottom, right - left, bottom - top, limit);
+}
+
+Region RoundRectRegionIn(long long left, long long top, long long right, long long bottom,
+                         long long ew, long long eh, const RECT& limit)
 {
     if (left > right)
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
     RegionBuilder builder;
-    const int w = right - left, h = bottom - top;
+    const long long w = right - left, h = bottom - top;
     if (w <= 0 || h <= 0)
         return builder.Finish();
-    ew = std::clamp(std::abs(ew), 0, w);
-    eh = std::clamp(std::abs(eh), 0, h);
-    if (ew < 2 || eh < 2)
-        return Region(left, top, right, bottom);
-    const int corner = eh / 2;
-    // Rows of the corner arcs, top and bottom; the straight middle is one band.
-    for (int j = 0; j < corner; ++j) {
-        const int k = EllipseInset(ew, eh, j);
-        const int xs[2] = {left + k, right - k};
-        builder.AddRows(top + j, top + j + 1, xs, 1);
+    ew = std::clamp<long long>(ew < 0 ? -ew : ew, 0, w);
+    eh = std::clamp<long long>(eh < 0 ? -eh : eh, 0, h);
+    if (ew < 2 || eh < 2) {
+        AddLimitedRows(builder, top, bottom, left, right, limit);
+        return builder.Finish();
     }
-    const int xsMid[2] = {left, right};
+    const long long corner = eh / 2;
+    // Only the rows inside `limit` are visited, so a figure of any size costs what its visible
+    // part costs. Corner rows top and bottom; the straight middle is one band.
+    const long long lo = std::max<long long>(0, limit.top - top);
+    const long long hi = std::min<long long>(corner, static_cast<long long>(limit.bottom) - top);
+    for (long long j = lo; j < hi; ++j) {
+        const long long k = EllipseInset(ew, eh, j);
+        AddLimitedRows(builder, top + j, top + j + 1, left + k, right - k, limit);
+    }
     if (h - 2 * corner > 0) {
-        const int k = (eh & 1) ? EllipseInset(ew, eh, corner) : 0;
-        const int xs[2] = {left + k, right - k};
-        builder.AddRows(top + corner, bottom - corner, k ? xs : xsMid, 1);
+        const long long k = (eh & 1) ? EllipseInset(ew, eh, corner) : 0;
+        AddLimitedRows(builder, top + corner, bottom - corner, left + k, right - k, limit);
     }
-    for (int j = corner - 1; j >= 0; --j) {
-        const int k = EllipseInset(ew, eh, j);
-        const int xs[2] = {left + k, right - k};
-        builder.AddRows(bottom - 1 - j, bottom - j, xs, 1);
+    // Bottom corner rows: row bottom - 1 - j for j from corner - 1 down to 0.
+    const long long jFirst = std::min<long long>(corner - 1, bottom - 1 - limit.top);
+    const long long jLast = std::max<long long>(0, bottom - static_cast<long long>(limit.bottom));
+    for (long long j = jFirst; j >= jLast; --j) {
+        const long long k = EllipseInset(ew, eh, j);
+        AddLimitedRows(builder, bottom - 1 - j, bottom - j, left + k, right - k, limit);
     }
     return builder.Finish();
 }

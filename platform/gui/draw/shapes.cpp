@@ -8,19 +8,44 @@
 namespace gdi {
 namespace {
 
-using ShapeFn = Region (*)(int, int, int, int, int, int);
+using ShapeFn = Region (*)(long long, long long, long long, long long, long long, long long,
+                           const RECT&);
 
-Region RoundShape(int l, int t, int r, int b, int ew, int eh)
+Region RoundShape(long long l, long long t, long long r, long long b, long long ew, long long eh,
+                  const RECT& limit)
 {
-    return RoundRectRegion(l, t, r, b, ew, eh);
+    return RoundRectRegionIn(l, t, r, b, ew, eh, limit);
 }
-Region EllipseShape(int l, int t, int r, int b, int, int)
+Region EllipseShape(long long l, long long t, long long r, long long b, long long, long long,
+                    const RECT& limit)
 {
-    return EllipseRegion(l, t, r, b);
+    return EllipseRegionIn(l, t, r, b, limit);
 }
-Region RectShape(int l, int t, int r, int b, int, int)
+Region RectShape(long long l, long long t, long long r, long long b, long long, long long,
+                 const RECT& limit)
 {
-    return Region(l, t, r, b);
+    return RoundRectRegionIn(l, t, r, b, 0, 0, limit);
+}
+
+// Where a figure can show, in surface coordinates: the context's visible area grown by a small
+// margin. Figures are built only inside it, so a circle a million pixels across that crosses a
+// small window costs what the window costs. The margin keeps the cut edges (which the outline
+// of a one-pixel pen would otherwise trace) outside what is drawn.
+RECT ShapeLimit(DeviceContext& dc)
+{
+    const Region visible = dc.VisibleDeviceRegion();
+    if (visible.IsEmpty())
+        return RECT{0, 0, 0, 0};
+    constexpr int kMargin = 2;
+    const RECT b = visible.Bounds();
+    const POINT o = dc.Origin();
+    auto at = [](long long v) {
+        return static_cast<LONG>(std::clamp<long long>(v, -(1 << 30), 1 << 30));
+    };
+    return RECT{at(static_cast<long long>(b.left) + o.x - kMargin),
+                at(static_cast<long long>(b.top) + o.y - kMargin),
+                at(static_cast<long long>(b.right) + o.x + kMargin),
+                at(static_cast<long long>(b.bottom) + o.y + kMargin)};
 }
 
 struct ShapeParts {
@@ -28,38 +53,45 @@ struct ShapeParts {
     Region frame;
 };
 
-// The interior and the pen's frame of a figure in `box`. A pen of width 1 (or an inside-frame
-// pen) draws inside the box; a wider pen is centred on the figure's outline.
-ShapeParts Parts(const RECT& box, const PenDraw& pen, ShapeFn shape, int ew, int eh)
+// The interior and the pen's frame of a figure in `box`, as far as they lie in `limit`. A pen of
+// width 1 (or an inside-frame pen) draws inside the box; a wider pen is centred on the figure's
+// outline.
+ShapeParts Parts(const RECT& box, const PenDraw& pen, ShapeFn shape, int ew, int eh,
+                 const RECT& limit)
 {
     ShapeParts p;
-    const int l = box.left, t = box.top, r = box.right, b = box.bottom;
+    const long long l = box.left, t = box.top, r = box.right, b = box.bottom;
     if (pen.none) {
         // Without a pen the figure is one pixel smaller, as in GDI.
-        p.fill = shape(l, t, r - 1, b - 1, ew, eh);
+        p.fill = shape(l, t, r - 1, b - 1, ew, eh, limit);
         return p;
     }
-    const int w = pen.width;
+    const long long w = pen.width;
     if (w <= 1) {
-        const Region outer = shape(l, t, r, b, ew, eh);
-        p.frame = shape == RectShape ? Region::Combine(outer, Region(l + 1, t + 1, r - 1, b - 1),
-                                                       RGN_DIFF)
-                                     : InnerBoundary(outer);
+        const Region outer = shape(l, t, r, b, ew, eh, limit);
+        if (shape == RectShape) {
+            const Region inside = l + 1 < r - 1 && t + 1 < b - 1
+                                      ? RectShape(l + 1, t + 1, r - 1, b - 1, 0, 0, limit)
+                                      : Region();
+            p.frame = Region::Combine(outer, inside, RGN_DIFF);
+        } else {
+            p.frame = InnerBoundary(outer);
+        }
         p.fill = Region::Combine(outer, p.frame, RGN_DIFF);
         return p;
     }
-    RECT outer, inner;
+    long long ol, ot, orr, ob, il, it, ir, ib;
     if (pen.insideFrame) {
-        outer = box;
-        inner = RECT{l + w, t + w, r - w, b - w};
+        ol = l, ot = t, orr = r, ob = b;
+        il = l + w, it = t + w, ir = r - w, ib = b - w;
     } else {
-        outer = RECT{l - w / 2, t - w / 2, r - 1 + (w + 1) / 2, b - 1 + (w + 1) / 2};
-        inner = RECT{l + (w + 1) / 2, t + (w + 1) / 2, r - 1 - w / 2, b - 1 - w / 2};
+        ol = l - w / 2, ot = t - w / 2, orr = r - 1 + (w + 1) / 2, ob = b - 1 + (w + 1) / 2;
+        il = l + (w + 1) / 2, it = t + (w + 1) / 2, ir = r - 1 - w / 2, ib = b - 1 - w / 2;
     }
-    const Region o = shape(outer.left, outer.top, outer.right, outer.bottom, ew + w, eh + w);
-    if (inner.left < inner.right && inner.top < inner.bottom)
-        p.fill = shape(inner.left, inner.top, inner.right, inner.bottom, std::max(0, ew - w),
-                       std::max(0, eh - w));
+    const Region o = shape(ol, ot, orr, ob, ew + w, eh + w, limit);
+    if (il < ir && it < ib)
+        p.fill = shape(il, it, ir, ib, std::max<long long>(0, ew - w),
+                       std::max<long long>(0, eh - w), limit);
     p.frame = Region::Combine(o, p.fill, RGN_DIFF);
     return p;
 }
@@ -90,7 +122,7 @@ bool DrawShape(DeviceContext& dc, RECT box, ShapeFn shape, int ew, int eh)
     Target probe;
     probe.mono = false;
     const PenDraw pen = MakePen(dc, probe);
-    const ShapeParts parts = Parts(box, pen, shape, ew, eh);
+    const ShapeParts parts = Parts(box, pen, shape, ew, eh, ShapeLimit(dc));
     if (shape == RectShape && !pen.none && pen.width <= 1 && !pen.Solid()) {
         const POINT outline[4] = {{box.left, box.top},
                                   {box.right - 1, box.top},
@@ -166,8 +198,8 @@ bool DrawEllipse(DeviceContext& dc, RECT box)
 bool DrawArc(DeviceContext& dc, RECT box, POINT start, POINT end, ArcKind kind,
              POINT* startPoint, POINT* endPoint)
 {
-    const double cx = (box.left + box.right) / 2.0, cy = (box.top + box.bottom) / 2.0;
-    const double rx = (box.right - box.left) / 2.0, ry = (box.bottom - box.top) / 2.0;
+    const double cx = (0.0 + box.left + box.right) / 2.0, cy = (0.0 + box.top + box.bottom) / 2.0;
+    const double rx = (0.0 + box.right - box.left) / 2.0, ry = (0.0 + box.bottom - box.top) / 2.0;
     // Directions in a y-up frame; clockwise arcs are counter-clockwise ones reversed.
     double sx = start.x - cx, sy = -(start.y - cy), ex = end.x - cx, ey = -(end.y - cy);
     if (dc.State().arcDirection == AD_CLOCKWISE) {
@@ -199,12 +231,12 @@ bool DrawArc(DeviceContext& dc, RECT box, POINT start, POINT end, ArcKind kind,
         *startPoint = ps;
     if (endPoint)
         *endPoint = pe;
-    if (box.right - box.left < 1 || box.bottom - box.top < 1)
+    if (rx < 0.5 || ry < 0.5)
         return false;
 
     Target probe;
     PenDraw pen = MakePen(dc, probe);
-    const ShapeParts parts = Parts(box, pen, EllipseShape, 0, 0);
+    const ShapeParts parts = Parts(box, pen, EllipseShape, 0, 0, ShapeLimit(dc));
     auto sweep = [&](int x, int y) {
         return InSweep(x + 0.5 - cx, -(y + 0.5 - cy), sx, sy, ex, ey, full);
     };

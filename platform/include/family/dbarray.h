@@ -11,6 +11,9 @@
 
 #include "mfc/string.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 template <class T>
 class CDbArray {
 public:
@@ -184,3 +187,5 @@ public:
     CString GetTextAt(int nIndex) const;
     long GetNumberAt(int nIndex) const;
 };
+
+MISC_PUBLIC_END

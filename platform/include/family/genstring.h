@@ -6,6 +6,9 @@
 
 #include "mfc/string.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CGenString : public CString {
 public:
     CGenString() noexcept = default;
@@ -44,3 +47,5 @@ public:
     // The text as a plain CString (a copy).
     CString ToCString() const { return *this; }
 };
+
+MISC_PUBLIC_END

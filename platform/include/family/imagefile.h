@@ -18,6 +18,9 @@
 #include "family/genstring.h"
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CImageFile {
 public:
     enum Format { formatNone = 0, formatPng = 1, formatJpeg = 2, formatBmp = 3 };
@@ -74,3 +77,5 @@ private:
     std::vector<BYTE> m_pixels;
     CGenString m_path;
 };
+
+MISC_PUBLIC_END

@@ -4,6 +4,9 @@
 // settings access; the profile functions of the library fill the paths and m_initialized.
 #include "mfc/string.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class KestProfile {
 public:
     static CString m_name;           // file name (or path) of the user profile file
@@ -19,3 +22,5 @@ public:
     // Back to the state at process start (all empty and false), for tests.
     static void Reset();
 };
+
+MISC_PUBLIC_END

@@ -7,6 +7,9 @@
 
 #include "mfc/string.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CVersionElm {
 public:
     CVersionElm() = default;
@@ -60,3 +63,5 @@ private:
     CString m_storagePath;
     BOOL m_automaticSave = FALSE;
 };
+
+MISC_PUBLIC_END

@@ -17,6 +17,9 @@
 
 #include "family/vmxunits.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CVmxDialog : public CDialog {
     DECLARE_DYNAMIC(CVmxDialog)
 public:
@@ -91,3 +94,5 @@ int SelectBitmap(HWND parent, char* path, int size, const char* title, int selec
 
 // Sets a window's large and small icon from icon `iconId` of `module`.
 void vmxSetIcon(CWnd* wnd, HINSTANCE module, int iconId);
+
+MISC_PUBLIC_END

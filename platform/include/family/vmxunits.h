@@ -11,6 +11,9 @@
 #include "mfc/string.h"
 #include "family/dbarray.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 void getLinearUnitString(int unit, CString& out, bool fullName = false);
 void getSquareUnitString(int unit, CString& out);
 void getAngleUnitString(int unit, CString& out);
@@ -30,3 +33,5 @@ int roundReal(const double& value);
 // written (1: an existing writable regular file, or a missing file in an existing writable
 // folder). '\' in the path reads as '/'.
 int IsFileValid(const CString& path, int forWriting);
+
+MISC_PUBLIC_END

@@ -8,6 +8,9 @@
 #include "mfc/wnd.h"
 #include "win32/profile.h" // its macros rename the profile members (GetProfileIntA), as in MFC
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CWinThread : public CCmdTarget {
     DECLARE_DYNAMIC(CWinThread)
 public:
@@ -69,3 +72,5 @@ CWinApp* AfxGetApp();
 CWinThread* AfxGetThread();
 CWnd* AfxGetMainWnd();
 LPCTSTR AfxGetAppName();
+
+MISC_PUBLIC_END

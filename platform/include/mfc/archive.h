@@ -37,6 +37,9 @@
 #include "mfc/string.h"
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CDocument;
 
 class CArchive {
@@ -223,3 +226,5 @@ void AfxWriteStringLength(CArchive& ar, ULONGLONG nLength, BOOL bUnicode);
 ULONGLONG AfxReadStringLength(CArchive& ar, int& nCharSize);
 // Writes a string of 16-bit characters (the form Unicode programs write).
 void AfxWriteStringW(CArchive& ar, const char16_t* pch, ULONGLONG nLength);
+
+MISC_PUBLIC_END

@@ -7,6 +7,9 @@
 #include "win32/rect.h"
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CSize;
 class CRect;
 
@@ -250,3 +253,5 @@ inline CRect CSize::operator-(const RECT* rect) const noexcept
 std::ostream& operator<<(std::ostream& os, const POINT& pt);
 std::ostream& operator<<(std::ostream& os, const SIZE& size);
 std::ostream& operator<<(std::ostream& os, const RECT& rect);
+
+MISC_PUBLIC_END

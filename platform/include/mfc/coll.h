@@ -11,6 +11,9 @@
 // what they point to.
 #include "mfc/templ.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CObArray : public CArray<CObject*, CObject*> {
     DECLARE_SERIAL(CObArray)
 public:
@@ -123,3 +126,5 @@ public:
     explicit CMapWordToOb(INT_PTR nBlockSize = 10) : CMap(nBlockSize) {}
     void Serialize(CArchive& ar) override;
 };
+
+MISC_PUBLIC_END

@@ -4,6 +4,9 @@
 #include "mfc/string.h"
 #include "mfc/wnd.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
 public:
@@ -356,3 +359,5 @@ public:
     BOOL GetCheck(int nItem) const { return ((GetItemState(nItem, LVIS_STATEIMAGEMASK) >> 12) - 1) == 1; }
     BOOL SetCheck(int nItem, BOOL fCheck = TRUE) { return SetItemState(nItem, static_cast<UINT>((fCheck ? 2 : 1) << 12), LVIS_STATEIMAGEMASK); }
 };
+
+MISC_PUBLIC_END

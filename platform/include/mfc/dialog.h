@@ -17,6 +17,9 @@
 #include "win32/commdlg.h"
 #include "win32/module.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:
@@ -146,3 +149,5 @@ protected:
     char m_szFileName[MAX_PATH * 4] = {0};
     char m_szFileTitle[MAX_PATH] = {0};
 };
+
+MISC_PUBLIC_END

@@ -9,6 +9,9 @@
 #include "mfc/string.h"
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 #if __has_include("win32/msgbox.h")
 #include "win32/msgbox.h"
 #else
@@ -234,3 +237,5 @@ void AfxThrowLastCleanup();
             (e)->Delete(); \
     } while (0)
 #define NO_CPP_EXCEPTION(expr)
+
+MISC_PUBLIC_END

@@ -16,6 +16,9 @@
 
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 struct CFileStatus {
     CTime m_ctime; // change time of the file's status (creation time is not kept on Linux)
     CTime m_mtime;
@@ -208,3 +211,5 @@ public:
 private:
     void CheckStream() const;
 };
+
+MISC_PUBLIC_END

@@ -20,6 +20,9 @@
 #include "mfc/string.h"
 #include "win32/gdi.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CDC;
 class CWnd;
 
@@ -370,3 +373,5 @@ public:
     int SetTextCharacterExtra(int extra);
     BOOL GetCharWidth(UINT first, UINT last, int* widths) const;
 };
+
+MISC_PUBLIC_END

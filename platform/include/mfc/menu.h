@@ -4,6 +4,8 @@
 #include "mfc/string.h"
 #include "win32/menu.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
 class CWnd;
 
 class CMenu : public CObject {
@@ -53,3 +55,5 @@ public:
     BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT rect = nullptr);
     BOOL TrackPopupMenuEx(UINT flags, int x, int y, CWnd* owner, LPTPMPARAMS params);
 };
+
+MISC_PUBLIC_END

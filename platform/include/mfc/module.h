@@ -7,6 +7,9 @@
 #include "win32/types.h"
 #include "win32/module.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 struct CRuntimeClass;
 class COleObjectFactory;
 
@@ -64,3 +67,5 @@ const char* AfxFindStringResource(UINT id);
 HINSTANCE AfxFindStringResourceHandle(UINT id);
 
 #include "mfc/resscope.h"
+
+MISC_PUBLIC_END

@@ -10,6 +10,9 @@
 #include "mfc/object.h"
 #include "win32/user.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CCmdTarget;
 class CCmdUI;
 class CWnd;
@@ -257,3 +260,5 @@ public:
 #define ON_WM_DRAWITEM_REFLECT() AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_DRAWITEM, 0, 0, 0, 0, self->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(c.lParam)))
 #define ON_WM_MEASUREITEM_REFLECT() AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_MEASUREITEM, 0, 0, 0, 0, self->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(c.lParam)))
 #define ON_BN_CLICKED_REFLECT(memberFxn) ON_CONTROL_REFLECT(BN_CLICKED, memberFxn)
+
+MISC_PUBLIC_END

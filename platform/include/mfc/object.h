@@ -12,6 +12,9 @@
 
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CObject;
 class CArchive;
 class CDumpContext;
@@ -171,3 +174,5 @@ private:
 };
 
 extern CDumpContext afxDump;
+
+MISC_PUBLIC_END

@@ -8,6 +8,9 @@
 // The resource module that the library's scopes switch to unless told otherwise.
 #define MISC_DEFAULT_RESOURCE_MODULE "misc_res.dll"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Object-bound scope: one pointer-sized member of a dialog or window class. Its constructor
 // calls Switch(), which saves the current handle and makes the named module current (null when
 // the module is not mapped); the destructor, or Restore(), makes the saved handle current again,
@@ -59,3 +62,5 @@ public:
 private:
     HINSTANCE m_hSavedResource = nullptr;
 };
+
+MISC_PUBLIC_END

@@ -29,6 +29,9 @@
 #define TEXT(x) x
 #endif
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CString {
 public:
     CString() noexcept : m_pszData(EmptyData()), m_nLength(0), m_nAlloc(0) {}
@@ -278,3 +281,5 @@ struct std::hash<CString> {
         return std::hash<std::string_view>()(s.View());
     }
 };
+
+MISC_PUBLIC_END

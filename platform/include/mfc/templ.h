@@ -17,6 +17,9 @@
 #include "mfc/string.h"
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Writes or reads nCount elements. Plain data is written byte for byte, as MFC does by default
 // (so a record of two doubles takes 16 bytes); CString and other types with archive operators
 // are written one by one; anything else cannot be archived and throws CNotSupportedException*.
@@ -123,3 +126,5 @@ inline UINT HashKey<CString&>(CString& key)
 #include "mfc/templ_list.h"
 #include "mfc/templ_map.h"
 #include "mfc/templ_typed.h"
+
+MISC_PUBLIC_END

@@ -8,6 +8,9 @@
 #include <memory>
 #include <new>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray : public CObject {
 public:
@@ -301,3 +304,5 @@ void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
                      [&ar](TYPE* p, INT_PTR n) { SerializeElements<TYPE>(ar, p, n); });
     }
 }
+
+MISC_PUBLIC_END

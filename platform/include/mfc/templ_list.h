@@ -2,6 +2,9 @@
 // CList<TYPE, ARG_TYPE>: MFC's doubly linked list; a POSITION is a node. Included by
 // mfc/templ.h. Operations on an empty list or a null position throw CInvalidArgException*.
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CList : public CObject {
 protected:
@@ -217,3 +220,5 @@ protected:
     INT_PTR m_nCount = 0;
     INT_PTR m_nBlockSize;
 };
+
+MISC_PUBLIC_END

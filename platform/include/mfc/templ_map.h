@@ -7,6 +7,9 @@
 // (GetStartPosition / GetNextAssoc) runs bucket by bucket; its order is unspecified, removing
 // the entry just returned is allowed, and adding entries during an iteration invalidates it.
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CObject {
 public:
@@ -247,3 +250,5 @@ protected:
     INT_PTR m_nCount = 0;
     INT_PTR m_nBlockSize;
 };
+
+MISC_PUBLIC_END

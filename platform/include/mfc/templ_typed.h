@@ -3,6 +3,9 @@
 // CPtrArray, CObList, CPtrList, CMapStringToPtr, ...): the same containers, with the element
 // type in the signatures. Included by mfc/templ.h.
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 template <class BASE_CLASS, class TYPE>
 class CTypedPtrArray : public BASE_CLASS {
 public:
@@ -85,3 +88,5 @@ public:
         rValue = (VALUE)value;
     }
 };
+
+MISC_PUBLIC_END

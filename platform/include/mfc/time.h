@@ -6,6 +6,9 @@
 #include "mfc/string.h"
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CTimeSpan {
 public:
     CTimeSpan() noexcept : m_timeSpan(0) {}
@@ -110,3 +113,5 @@ public:
 private:
     time_t m_time;
 };
+
+MISC_PUBLIC_END

@@ -11,6 +11,9 @@
 #include "mfc/string.h"
 #include "win32/user.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CDataExchange;
 class CMenu;
 class CFont;
@@ -341,3 +344,5 @@ CWnd* AfxGetMainWnd();
 // attached to pWnd and subclassed with AfxWndProc before its first message.
 void AfxHookWindowCreate(CWnd* pWnd);
 BOOL AfxUnhookWindowCreate();
+
+MISC_PUBLIC_END

@@ -10,6 +10,9 @@
 #include <memory>
 #include <vector>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CXTPCommandBar;
 class CXTPPopupBar;
 class CXTPCommandBars;
@@ -132,3 +135,5 @@ private:
 
 // The toolkit's key of a text (tear-off identifiers): MFC's string hash.
 UINT XTPHashKey(LPCTSTR text);
+
+MISC_PUBLIC_END

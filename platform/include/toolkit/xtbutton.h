@@ -3,6 +3,9 @@
 // with a theme, extended style bits and a face colour. Only what the library calls.
 #include <afxwin.h>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Button themes.
 enum XTThemeStyle { xtThemeDefault = 0, xtThemeOffice2000 = 1, xtThemeOfficeXP = 2 };
 
@@ -39,3 +42,5 @@ protected:
     DWORD m_xStyle = 0;
     COLORREF m_face = ::GetSysColor(COLOR_BTNFACE);
 };
+
+MISC_PUBLIC_END

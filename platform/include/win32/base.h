@@ -2,6 +2,9 @@
 // Small kernel functions every layer uses.
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // (a * b) / c with 64-bit intermediate, rounded half away from zero; -1 when c is 0.
 int MulDiv(int a, int b, int c);
 
@@ -30,3 +33,4 @@ void MiscSetClockNow(DWORD now);
 
 // Sets the clock back to MISC_CLOCK_START (part of MiscResetPlatform; the listener stays).
 void MiscResetClock();
+MISC_PUBLIC_END

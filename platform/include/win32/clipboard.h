@@ -28,6 +28,9 @@
 #define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
 #define GPTR (GMEM_FIXED | GMEM_ZEROINIT)
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 HGLOBAL GlobalAlloc(UINT flags, SIZE_T bytes);
 // Resizes a block; GMEM_ZEROINIT clears the bytes added. A moveable block keeps its handle; a
 // fixed block may move only when GMEM_MOVEABLE is passed. Null on failure (the block is kept).
@@ -86,3 +89,4 @@ DWORD GetClipboardSequenceNumber();
 // Empties and closes the clipboard and forgets its owner (part of MiscResetPlatform); registered
 // format names stay, as registered window messages do.
 void MiscResetClipboard();
+MISC_PUBLIC_END

@@ -3,6 +3,9 @@
 // scripted user (win32/script.h), whose answer is a path or Cancel.
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 
 typedef struct tagOFNA {
@@ -112,3 +115,5 @@ void ILFree(LPITEMIDLIST pidl);
 void CoTaskMemFree(void* pv);
 #define SHBrowseForFolder SHBrowseForFolderA
 #define SHGetPathFromIDList SHGetPathFromIDListA
+
+MISC_PUBLIC_END

@@ -10,6 +10,9 @@
 #define _MAX_FNAME 256
 #define _MAX_EXT 256
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Splits a path into drive ("C:"), folder (with its trailing separator), name and extension (with
 // its dot). Any output may be null. Outputs must hold _MAX_DRIVE, _MAX_DIR, _MAX_FNAME and
 // _MAX_EXT characters respectively.
@@ -25,3 +28,5 @@ void _makepath(char* path, const char* drive, const char* dir, const char* fname
 // only cleaned. Writes into absPath (maxLength characters with the NUL) and returns it, or returns
 // null when the result does not fit. A null absPath gets a buffer from malloc (caller frees).
 char* _fullpath(char* absPath, const char* relPath, size_t maxLength);
+
+MISC_PUBLIC_END

@@ -249,6 +249,9 @@
 #define UDN_FIRST (0U - 721)
 #define UDN_DELTAPOS (UDN_FIRST - 1)
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 typedef struct _UDACCEL {
     UINT nSec;
     UINT nInc;
@@ -417,3 +420,4 @@ BOOL GetComboBoxInfo(HWND combo, PCOMBOBOXINFO info);
 
 #include "win32/imagelist.h"
 #include "win32/commctrl_ext.h"
+MISC_PUBLIC_END

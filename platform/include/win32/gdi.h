@@ -14,6 +14,9 @@
 #include "win32/surface.h"
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // ---- The virtual screen ----
 // Size of the screen that GetDeviceCaps(HORZRES/VERTRES) reports; 1280 x 1024 until changed.
 void MiscSetScreenSize(int width, int height);
@@ -267,3 +270,4 @@ void MiscKeepGdiObject(HGDIOBJ object);
 // Deletes every GDI object (contexts too) that is neither stock nor kept (part of
 // MiscResetPlatform); returns how many were deleted.
 int MiscResetGdiObjects();
+MISC_PUBLIC_END

@@ -59,6 +59,9 @@
 #define PS_GEOMETRIC 0x00010000
 #define PS_TYPE_MASK 0x000F0000
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 typedef struct tagLOGPEN {
     UINT lopnStyle;
     POINT lopnWidth; // x is the width; y is unused
@@ -591,3 +594,5 @@ typedef struct _GRADIENT_TRIANGLE {
 #define COLOR_MENUHILIGHT 29
 #define COLOR_MENUBAR 30
 #define MISC_SYSCOLOR_COUNT 31
+
+MISC_PUBLIC_END

@@ -24,6 +24,9 @@
 #include <string_view>
 #include <vector>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 namespace miscini {
 
 // One "key=value" line. Offsets index the document's text.
@@ -124,3 +127,5 @@ DWORD CopyList(const std::vector<std::string_view>& items, char* buffer, DWORD s
 UINT ParseProfileInt(std::string_view value);
 
 } // namespace miscini
+
+MISC_PUBLIC_END

@@ -10,6 +10,9 @@
 #include "win32/types.h"
 #include "win32/styles.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 HMENU CreateMenu();
 HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU menu);
@@ -153,3 +156,4 @@ BOOL MiscCancelMenu(HWND popup);
 // Destroys every menu and its MFC wrappers, and every accelerator table (part of the platform's
 // reset).
 void MiscResetMenus();
+MISC_PUBLIC_END

@@ -338,6 +338,9 @@
 #define VK_OEM_6 0xDD
 #define VK_OEM_7 0xDE
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // ---- WM_NOTIFY header and common notification codes ----
 typedef struct tagNMHDR {
     HWND hwndFrom;
@@ -356,3 +359,5 @@ typedef struct tagNMHDR {
 #define NM_KILLFOCUS (NM_FIRST - 8)
 #define NM_CUSTOMDRAW (NM_FIRST - 12)
 #define NM_HOVER (NM_FIRST - 13)
+
+MISC_PUBLIC_END

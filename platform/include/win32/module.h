@@ -4,6 +4,9 @@
 #include "win32/types.h"
 #include "win32/resdata.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // Registers a module under a name and returns its handle; registering a name again returns the
 // existing handle (and replaces nothing). `resources` may be null.
 HMODULE MiscRegisterModule(const char* name, const MiscResourceTable* resources);
@@ -52,3 +55,4 @@ const MiscResBlob* MiscFindCursor(HMODULE module, UINT id);
 // Forgets the resource module chosen with AfxSetResourceHandle (part of MiscResetPlatform).
 // Registered modules and extension libraries stay: they live as long as the process.
 void MiscResetModuleState();
+MISC_PUBLIC_END

@@ -68,6 +68,9 @@
 #define IDTRYAGAIN 10
 #define IDCONTINUE 11
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // What a message box shows: recorded for every box and handed to the handler.
 struct MiscMessageBoxRequest {
     HWND owner = nullptr;
@@ -113,3 +116,5 @@ int MiscMessageBeepCount();
 // The second form shows string resource `stringId` (an empty text when there is none).
 int AfxMessageBox(LPCSTR text, UINT type = MB_OK, UINT helpId = 0);
 int AfxMessageBox(UINT stringId, UINT type = MB_OK, UINT helpId = (UINT)-1);
+
+MISC_PUBLIC_END

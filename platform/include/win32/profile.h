@@ -10,6 +10,9 @@
 // existing one keeps its own. The folder of a file must exist (the default file's is created).
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // GetPrivateProfileStringA: the value of section/key into buffer, or the default (null = "")
 // without its trailing blanks when the file, section or key is missing. A section of null lists
 // the section names, a key of null the section's keys, each NUL-terminated with a final NUL.
@@ -45,3 +48,5 @@ BOOL WriteProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value);
 // Platform helper: the full path of the system's default profile file into buffer; returns its
 // length, or the size needed (with the NUL) when the buffer is too small.
 DWORD MiscGetDefaultProfileFile(LPSTR buffer, DWORD size);
+
+MISC_PUBLIC_END

@@ -4,6 +4,9 @@
 // beyond its left (or bottom beyond top) is empty. Functions given a null pointer return FALSE.
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);
 BOOL SetRectEmpty(LPRECT rect);
 BOOL CopyRect(LPRECT dst, const RECT* src);
@@ -17,3 +20,5 @@ BOOL IntersectRect(LPRECT dst, const RECT* src1, const RECT* src2);
 // empty.
 BOOL UnionRect(LPRECT dst, const RECT* src1, const RECT* src2);
 BOOL EqualRect(const RECT* a, const RECT* b);
+
+MISC_PUBLIC_END

@@ -4,6 +4,9 @@
 // data that lives as long as the module.
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 struct MiscResString {
     UINT id;
     const char* text;
@@ -116,3 +119,5 @@ struct MiscResourceTable {
     const MiscResBlob* cursors = nullptr; // .cur files
     int cursorCount = 0;
 };
+
+MISC_PUBLIC_END

@@ -27,6 +27,9 @@
 
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // The kinds of modal window the platform opens. A toolkit control that runs a modal window of its
 // own gives it the kind Other and a name (MiscModal::kindName) registered once with
 // MiscRegisterModalKind, so that scripts can expect it by that name.
@@ -148,3 +151,5 @@ private:
     struct State;
     std::shared_ptr<State> m_state;
 };
+
+MISC_PUBLIC_END

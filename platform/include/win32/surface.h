@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 struct MiscSurface {
     int width = 0;
     int height = 0;
@@ -37,3 +40,5 @@ BOOL MiscWritePng(const MiscSurface& surface, const char* path);
 // and clipped to `clip` (surface coordinates; null = whole surface). The surface must outlive the
 // context; release it with DeleteDC. Windows use this for their client and window contexts.
 HDC MiscCreateSurfaceDC(MiscSurface* surface, int originX, int originY, const RECT* clip);
+
+MISC_PUBLIC_END

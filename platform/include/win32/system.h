@@ -31,6 +31,9 @@
 #define SHGFP_TYPE_DEFAULT 1
 #define E_INVALIDARG ((HRESULT)0x80070057L)
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // SHGetSpecialFolderPathA: the folder of `csidl` (without a trailing separator) into path
 // (MAX_PATH characters); creates it when `create` is set. FALSE for an unknown folder.
 BOOL SHGetSpecialFolderPathA(HWND owner, LPSTR path, int csidl, BOOL create);
@@ -150,3 +153,5 @@ bool MiscReadFile(const std::string& path, std::string& bytes, DWORD* error = nu
 // The Win32 error for an errno value.
 DWORD MiscErrorFromErrno(int err);
 #endif
+
+MISC_PUBLIC_END

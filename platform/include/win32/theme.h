@@ -18,6 +18,9 @@
 
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // State flags of a themed element.
 enum : UINT {
     MISC_TS_NORMAL = 0x00,
@@ -85,3 +88,5 @@ void MiscRegisterTheme(const std::string& name, MiscThemeFactory factory);
 BOOL MiscSelectTheme(const std::string& name);
 // The names of the registered themes, "classic" first.
 std::vector<std::string> MiscThemeNames();
+
+MISC_PUBLIC_END

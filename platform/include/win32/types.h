@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 typedef int BOOL;
 typedef unsigned char BYTE;
 typedef unsigned short WORD;
@@ -228,3 +231,5 @@ typedef struct _FILETIME {
 #define FSHIFT 0x04
 #define FCONTROL 0x08
 #define FALT 0x10
+
+MISC_PUBLIC_END

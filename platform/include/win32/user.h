@@ -15,6 +15,9 @@
 #include "win32/msgbox.h"
 #include "win32/surface.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 typedef int* LPINT;
 typedef void* PVOID;
 
@@ -883,3 +886,4 @@ void MiscResetPlatform();
 int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn,
                    LPRECT updateRect, UINT flags);
 BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip);
+MISC_PUBLIC_END
