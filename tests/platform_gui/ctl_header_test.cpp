@@ -166,6 +166,7 @@ TEST_F(HeaderTest, ClickOnACaptionIsReportedOnlyWhenReleasedOverIt)
     MiscSendMouse(h, WM_LBUTTONUP, 80, 5);
     EXPECT_TRUE(parent->notes.empty()); // the press moved off its caption
 
+    DestroyWindow(h); // the next header takes its place under the mouse
     HWND flat = Make(0, {50}); // without HDS_BUTTONS captions are not buttons
     MiscSendMouse(flat, WM_LBUTTONDOWN, 20, 5);
     MiscSendMouse(flat, WM_LBUTTONUP, 20, 5);

@@ -8,10 +8,6 @@
 
 using namespace autosys;
 
-// Offered by the command layer once pop-up menus run as windows; null until it is linked in.
-BOOL MiscChooseMenuItem(HWND popup, UINT command) __attribute__((weak));
-BOOL MiscChooseMenuPath(HWND popup, const char* textPath) __attribute__((weak));
-
 namespace {
 
 const UINT kGetMenuOfPopup = 0x01E1; // MN_GETHMENU: a pop-up menu window's menu
@@ -141,7 +137,7 @@ public:
         item.childCount = ChildCount(hwnd, path);
         return item;
     }
-    // Chooses through the command layer, which knows where the items are shown.
+    // Chooses through the command layer (win32/menu.h), which knows where the items are shown.
     bool Perform(HWND hwnd, const MiscItemPath& path, const MiscAction& action) override
     {
         if (path.IsWholeWindow() || (action.verb != MiscVerb::Click && action.verb != MiscVerb::Select))
@@ -152,10 +148,8 @@ public:
         int last = -1;
         HMENU holder = Descend(MenuOf(hwnd), path.items, last);
         UINT id = GetMenuItemID(holder, last);
-        if (path.items.size() == 1 && MiscChooseMenuItem && id != 0 && id != static_cast<UINT>(-1))
+        if (path.items.size() == 1 && id != 0 && id != static_cast<UINT>(-1))
             return MiscChooseMenuItem(hwnd, id) != FALSE;
-        if (!MiscChooseMenuPath)
-            return false;
         std::string textPath;
         MiscItemPath at;
         for (int index : path.items) {

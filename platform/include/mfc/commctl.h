@@ -5,6 +5,9 @@
 #include "mfc/imagelist.h"
 #include "win32/commctrl_ext.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CHeaderCtrl : public CWnd {
     DECLARE_DYNAMIC(CHeaderCtrl)
 public:
@@ -136,3 +139,4 @@ protected:
     void FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
 };
 
+MISC_PUBLIC_END

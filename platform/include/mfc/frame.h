@@ -7,6 +7,9 @@
 #include "mfc/wnd.h"
 #include "win32/accel.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 #define AFX_IDW_PANE_FIRST 0xE900
 #define FWS_ADDTOTITLE 0x00008000L
 
@@ -102,3 +105,5 @@ protected:
     void PostNcDestroy() override; // views delete themselves, as in MFC
     DECLARE_MESSAGE_MAP()
 };
+
+MISC_PUBLIC_END

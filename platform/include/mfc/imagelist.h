@@ -2,6 +2,9 @@
 // CImageList over the image lists of win32/imagelist.h.
 #include "win32/imagelist.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CImageList : public CObject {
     DECLARE_DYNAMIC(CImageList)
 public:
@@ -31,3 +34,5 @@ public:
     COLORREF SetBkColor(COLORREF color) { return ImageList_SetBkColor(m_hImageList, color); }
     COLORREF GetBkColor() const { return ImageList_GetBkColor(m_hImageList); }
 };
+
+MISC_PUBLIC_END

@@ -22,6 +22,9 @@
 #define ID_HELP 0xE146
 #endif
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 class CPropertySheet;
 
 class CPropertyPage : public CDialog {
@@ -145,3 +148,5 @@ private:
     std::vector<MiscResControl> m_controls;
     std::string m_captionText;
 };
+
+MISC_PUBLIC_END

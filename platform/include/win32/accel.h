@@ -6,6 +6,9 @@
 #include "win32/types.h"
 #include "win32/user.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // The accelerator table `name` (a number) of a module; tables loaded from a module are shared
 // and stay until the module's resources go (DestroyAcceleratorTable leaves them).
 HACCEL LoadAcceleratorsA(HINSTANCE module, LPCSTR name);
@@ -22,3 +25,5 @@ int TranslateAcceleratorA(HWND hwnd, HACCEL table, LPMSG msg);
 
 // Destroys every accelerator table (the platform's reset).
 void MiscResetAccelerators();
+
+MISC_PUBLIC_END

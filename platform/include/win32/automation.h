@@ -29,6 +29,9 @@
 #define MISC_MOD_CONTROL 0x0002u
 #define MISC_MOD_ALT 0x0004u
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 // A place inside a window: item indices from the top level down, and a column for cells.
 struct MiscItemPath {
     std::vector<int> items;
@@ -200,3 +203,5 @@ private:
 };
 // The text with '&' mnemonics removed ("&&" stays one '&').
 std::string MiscStripMnemonic(const std::string& text);
+
+MISC_PUBLIC_END

@@ -101,6 +101,9 @@
 #define HDN_ENDTRACK HDN_ENDTRACKA
 #define HDN_TRACK HDN_TRACKA
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 typedef struct _HD_ITEMA {
     UINT mask;
     int cxy;
@@ -389,3 +392,5 @@ BOOL MiscClickTab(HWND tab, const char* text);
 HWND MiscPropertySheetTab(HWND sheet);
 HWND MiscPropertySheetPage(HWND sheet);
 BOOL MiscSelectPropertyPage(HWND sheet, const char* caption);
+
+MISC_PUBLIC_END

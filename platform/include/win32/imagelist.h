@@ -3,6 +3,9 @@
 // by the list view, the tool-bar and menu stand-ins of the toolkit, and library code.
 #include "win32/types.h"
 
+#include "misc_export.h"
+MISC_PUBLIC_BEGIN
+
 struct MiscImageList;
 typedef MiscImageList* HIMAGELIST;
 
@@ -43,3 +46,5 @@ COLORREF ImageList_GetBkColor(HIMAGELIST list);
 // pixels alone, ILD_MASK draws the mask (black where the image is), ILD_SELECTED / ILD_FOCUS
 // blend the image with the highlight colour.
 BOOL ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style);
+
+MISC_PUBLIC_END
