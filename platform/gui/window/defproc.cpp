@@ -231,6 +231,13 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if (LOWORD(wParam) != WA_INACTIVE && !(w->style & WS_MINIMIZE))
             SetFocus(hwnd);
         return 0;
+    case WM_RBUTTONUP: {
+        // A right click asks for the context menu, at the click's place on the screen.
+        POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(hwnd, &pt);
+        SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(pt.x, pt.y));
+        return 0;
+    }
     case WM_MOUSEWHEEL:
     case WM_CONTEXTMENU:
         if ((w->style & WS_CHILD) && w->parent)
