@@ -69,22 +69,8 @@ LRESULT ComboMessage(HWND hwnd, ComboState* s, UINT msg, WPARAM wParam, LPARAM l
         s->selected = s->items.Valid(index) ? index : -1;
         SyncEdit(hwnd);
         return s->selected >= 0 ? s->selected : CB_ERR;
-    case CB_GETLBTEXT: {
-        if (!s->items.Valid(index) || !lParam)
-            return CB_ERR;
-        if (!HasStrings(hwnd)) {
-            ULONG_PTR data = s->items.At(index).data;
-            std::memcpy(reinterpret_cast<void*>(lParam), &data, sizeof(data));
-            return sizeof(data);
-        }
-        const std::string& text = s->items.At(index).text;
-        std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
-        return static_cast<LRESULT>(text.size());
-    }
-    case CB_GETLBTEXTLEN:
-        if (!s->items.Valid(index))
-            return CB_ERR;
-        return HasStrings(hwnd) ? static_cast<LRESULT>(s->items.At(index).text.size()) : sizeof(ULONG_PTR);
+    case CB_GETLBTEXT: return s->items.CopyText(index, HasStrings(hwnd), lParam); // -1 is CB_ERR
+    case CB_GETLBTEXTLEN: return s->items.TextLength(index, HasStrings(hwnd));
     case CB_FINDSTRING:
     case CB_FINDSTRINGEXACT:
     case CB_SELECTSTRING: {

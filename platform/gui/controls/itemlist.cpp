@@ -1,5 +1,6 @@
 #include "controls/itemlist.h"
 
+#include <cstring>
 #include <strings.h>
 
 namespace ctl {
@@ -65,6 +66,27 @@ int ItemList::FindPrefix(int start, const std::string& text) const
 int ItemList::FindExact(int start, const std::string& text) const
 {
     return Search(start, [&](const std::string& item) { return strcasecmp(item.c_str(), text.c_str()) == 0; });
+}
+
+LRESULT ItemList::CopyText(int index, bool hasStrings, LPARAM out) const
+{
+    if (!Valid(index) || !out)
+        return -1;
+    if (!hasStrings) {
+        ULONG_PTR data = At(index).data;
+        std::memcpy(reinterpret_cast<void*>(out), &data, sizeof(data));
+        return sizeof(data);
+    }
+    const std::string& text = At(index).text;
+    std::memcpy(reinterpret_cast<char*>(out), text.c_str(), text.size() + 1);
+    return static_cast<LRESULT>(text.size());
+}
+
+LRESULT ItemList::TextLength(int index, bool hasStrings) const
+{
+    if (!Valid(index))
+        return -1;
+    return hasStrings ? static_cast<LRESULT>(At(index).text.size()) : sizeof(ULONG_PTR);
 }
 
 } // namespace ctl

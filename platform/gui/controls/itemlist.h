@@ -37,6 +37,12 @@ public:
     int FindPrefix(int start, const std::string& text) const;
     int FindExact(int start, const std::string& text) const;
 
+    // LB_GETTEXT / CB_GETLBTEXT: copies the entry's text with its NUL (or, for a list without
+    // strings, its item data) to `out` and returns the length; -1 for a bad index or no buffer.
+    LRESULT CopyText(int index, bool hasStrings, LPARAM out) const;
+    // LB_GETTEXTLEN / CB_GETLBTEXTLEN: the length CopyText would return, -1 for a bad index.
+    LRESULT TextLength(int index, bool hasStrings) const;
+
 private:
     template <class Match>
     int Search(int start, Match match) const;

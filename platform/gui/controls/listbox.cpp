@@ -330,22 +330,8 @@ LRESULT ListMessage(HWND hwnd, ListState* s, UINT msg, WPARAM wParam, LPARAM lPa
         Changed(hwnd);
         return 0;
     case LB_GETCOUNT: return s->items.Count();
-    case LB_GETTEXT: {
-        if (!s->items.Valid(index) || !lParam)
-            return LB_ERR;
-        if (!HasStrings(hwnd)) {
-            ULONG_PTR data = s->items.At(index).data;
-            std::memcpy(reinterpret_cast<void*>(lParam), &data, sizeof(data));
-            return sizeof(data);
-        }
-        const std::string& text = s->items.At(index).text;
-        std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
-        return static_cast<LRESULT>(text.size());
-    }
-    case LB_GETTEXTLEN:
-        if (!s->items.Valid(index))
-            return LB_ERR;
-        return HasStrings(hwnd) ? static_cast<LRESULT>(s->items.At(index).text.size()) : sizeof(ULONG_PTR);
+    case LB_GETTEXT: return s->items.CopyText(index, HasStrings(hwnd), lParam); // -1 is LB_ERR
+    case LB_GETTEXTLEN: return s->items.TextLength(index, HasStrings(hwnd));
     case LB_FINDSTRING:
     case LB_FINDSTRINGEXACT:
     case LB_SELECTSTRING: {
