@@ -105,6 +105,7 @@ HFONT MenuFont()
         m.cbSize = sizeof(m);
         SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(m), &m, 0);
         font = CreateFontIndirectA(&m.lfMenuFont);
+        MiscKeepGdiObject(font); // cached for the process: the platform's reset must not delete it
     }
     return font;
 }
