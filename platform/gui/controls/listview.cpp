@@ -130,27 +130,6 @@ int CountPerPage(HWND hwnd)
     return std::max(1, static_cast<int>((r.bottom - HeaderHeight(hwnd)) / RowHeight(hwnd)));
 }
 
-void PaintHeader(HWND hwnd, HDC dc, ViewState* s, const RECT& client)
-{
-    int h = HeaderHeight(hwnd);
-    if (h == 0)
-        return;
-    int x = 0;
-    for (const Column& c : s->columns) {
-        RECT cell{x, 0, x + c.width, h};
-        MiscCurrentTheme().DrawHeaderItem(dc, cell, MISC_TS_NORMAL);
-        RECT text{cell.left + 6, cell.top, cell.right - 6, cell.bottom};
-        UINT align = (c.fmt & LVCFMT_RIGHT) ? DT_RIGHT : (c.fmt & LVCFMT_CENTER) ? DT_CENTER : DT_LEFT;
-        SetTextColor(dc, MiscCurrentTheme().TextColor(MiscThemeElement::HeaderItem, MISC_TS_NORMAL));
-        DrawTextA(dc, c.text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | align);
-        x += c.width;
-    }
-    if (x < client.right) {
-        RECT rest{x, 0, client.right, h};
-        MiscCurrentTheme().DrawHeaderItem(dc, rest, MISC_TS_NORMAL);
-    }
-}
-
 void PaintRow(HWND hwnd, HDC dc, ViewState* s, int index, RECT row, bool enabled, bool focused)
 {
     const Item& item = s->items[static_cast<size_t>(index)];
@@ -213,7 +192,6 @@ void Paint(HWND hwnd)
         int y = HeaderHeight(hwnd), rowH = RowHeight(hwnd);
         for (int i = s->top; i < static_cast<int>(s->items.size()) && y < r.bottom; ++i, y += rowH)
             PaintRow(hwnd, dc, s, i, RECT{0, y, r.right, y + rowH}, enabled, focused);
-        PaintHeader(hwnd, dc, s, r);
         SelectObject(dc, oldFont);
     }
     EndPaint(hwnd, &ps);
@@ -510,20 +488,8 @@ LRESULT ViewMessage(HWND hwnd, ViewState* s, UINT msg, WPARAM wParam, LPARAM lPa
 void Click(HWND hwnd, ViewState* s, POINT pt, UINT code)
 {
     SetFocus(hwnd);
-    if (pt.y < HeaderHeight(hwnd)) {
-        int x = 0;
-        for (size_t c = 0; c < s->columns.size(); ++c) {
-            if (pt.x >= x && pt.x < x + s->columns[c].width) {
-                NMLISTVIEW nm{};
-                nm.iItem = -1;
-                nm.iSubItem = static_cast<int>(c);
-                ctl::NotifyParent(hwnd, LVN_COLUMNCLICK, &nm.hdr);
-                return;
-            }
-            x += s->columns[c].width;
-        }
-        return;
-    }
+    if (pt.y < HeaderHeight(hwnd))
+        return; // the header child window takes clicks on the captions
     int index = s->top + (pt.y - HeaderHeight(hwnd)) / RowHeight(hwnd);
     if (ValidItem(s, index) && code == NM_CLICK) {
         bool ctrl = GetKeyState(VK_CONTROL) < 0;
