@@ -71,12 +71,12 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
         EnsureClass(kFrameClass, COLOR_WINDOW);
         lpszClassName = kFrameClass;
     }
-    int cx = rect.right - rect.left, cy = rect.bottom - rect.top;
-    if (rect.left == CW_USEDEFAULT) {
-        cx = 640;
-        cy = 480;
-    }
-    int x = rect.left == CW_USEDEFAULT ? 0 : rect.left, y = rect.left == CW_USEDEFAULT ? 0 : rect.top;
+    // rectDefault holds CW_USEDEFAULT, whose differences would overflow: it means 640 x 480 at the
+    // top left.
+    const bool byDefault = rect.left == CW_USEDEFAULT;
+    int cx = byDefault ? 640 : static_cast<int>(static_cast<long long>(rect.right) - rect.left);
+    int cy = byDefault ? 480 : static_cast<int>(static_cast<long long>(rect.bottom) - rect.top);
+    int x = byDefault ? 0 : rect.left, y = byDefault ? 0 : rect.top;
     if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle & ~static_cast<DWORD>(FWS_ADDTOTITLE), x, y, cx,
                   cy, MiscSafeHwnd(pParentWnd), menu)) {
         if (menu)
