@@ -224,52 +224,56 @@ const char* MiscFindString(HMODULE module, UINT id)
     return (it != end && it->id == id) ? it->text : nullptr;
 }
 
+namespace {
+using Table = MiscResourceTable;
+
+// The entry `id` of one of a module's resource arrays, or null.
+template <class Entry, class Count>
+const Entry* FindIn(HMODULE module, const Entry* Table::*array, Count Table::*count, UINT id)
+{
+    const Table* t = TableOf(module);
+    return t ? FindById(t->*array, t->*count, id) : nullptr;
+}
+} // namespace
+
 const MiscResDialog* MiscFindDialog(HMODULE module, UINT id)
 {
-    const MiscResourceTable* t = TableOf(module);
-    return t ? FindById(t->dialogs, t->dialogCount, id) : nullptr;
+    return FindIn(module, &Table::dialogs, &Table::dialogCount, id);
 }
 
 const MiscResMenu* MiscFindMenu(HMODULE module, UINT id)
 {
-    const MiscResourceTable* t = TableOf(module);
-    return t ? FindById(t->menus, t->menuCount, id) : nullptr;
+    return FindIn(module, &Table::menus, &Table::menuCount, id);
 }
 
 const MiscResBlob* MiscFindBitmap(HMODULE module, UINT id)
 {
-    const MiscResourceTable* t = TableOf(module);
-    return t ? FindById(t->bitmaps, t->bitmapCount, id) : nullptr;
+    return FindIn(module, &Table::bitmaps, &Table::bitmapCount, id);
 }
 
 const MiscResBlob* MiscFindIcon(HMODULE module, UINT id)
 {
-    const MiscResourceTable* t = TableOf(module);
-    return t ? FindById(t->icons, t->iconCount, id) : nullptr;
+    return FindIn(module, &Table::icons, &Table::iconCount, id);
 }
 
 const MiscResAccelTable* MiscFindAccelerators(HMODULE module, UINT id)
 {
-    const MiscResourceTable* t = TableOf(module);
-    return t ? FindById(t->accelerators, t->acceleratorCount, id) : nullptr;
+    return FindIn(module, &Table::accelerators, &Table::acceleratorCount, id);
 }
 
 const MiscResDlgInit* MiscFindDlgInit(HMODULE module, UINT id)
 {
-    const MiscResourceTable* t = TableOf(module);
-    return t ? FindById(t->dlgInits, t->dlgInitCount, id) : nullptr;
+    return FindIn(module, &Table::dlgInits, &Table::dlgInitCount, id);
 }
 
 const MiscResToolBar* MiscFindToolBar(HMODULE module, UINT id)
 {
-    const MiscResourceTable* t = TableOf(module);
-    return t ? FindById(t->toolBars, t->toolBarCount, id) : nullptr;
+    return FindIn(module, &Table::toolBars, &Table::toolBarCount, id);
 }
 
 const MiscResBlob* MiscFindCursor(HMODULE module, UINT id)
 {
-    const MiscResourceTable* t = TableOf(module);
-    return t ? FindById(t->cursors, t->cursorCount, id) : nullptr;
+    return FindIn(module, &Table::cursors, &Table::cursorCount, id);
 }
 
 int LoadStringA(HINSTANCE module, UINT id, LPSTR buffer, int size)
