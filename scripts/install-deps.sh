@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libpng-dev libjpeg-dev libfreetype-dev zlib1g-dev fonts-dejavu-core
   libcurl4-openssl-dev python3-aiosmtpd samba-common-bin xdg-utils
-  nlohmann-json3-dev)
+  nlohmann-json3-dev libsdl2-dev xvfb xdotool x11-apps)
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null || true)

@@ -161,6 +161,13 @@ BOOL ProfileWriteString(LPCSTR section, LPCSTR key, LPCSTR value, int fileSel)
     return file ? WritePrivateProfileStringA(section, key, value, file) : WriteProfileStringA(section, key, value);
 }
 
+BOOL ProfileWriteBatch(const MiscProfileWrite* writes, size_t count, int fileSel)
+{
+    EnsureInitialized();
+    LPCSTR file = FileOf(fileSel);
+    return MiscWritePrivateProfileBatch(writes, count, file);
+}
+
 void GetCommonDataFolder(LPSTR buffer)
 {
     if (!buffer)

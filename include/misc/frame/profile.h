@@ -23,6 +23,10 @@ int ProfileReadString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buf
 // Writes the value, creating section and key as needed; the platform call's success flag.
 BOOL ProfileWriteString(LPCSTR section, LPCSTR key, LPCSTR value, int fileSel);
 
+// Many writes to one file in one replacement (MiscWritePrivateProfileBatch): the settings caches
+// flush through this, so a flush costs one rewrite however many entries it holds.
+BOOL ProfileWriteBatch(const MiscProfileWrite* writes, size_t count, int fileSel);
+
 // The folder of files shared by all users (buffer of at least MAX_PATH): the Windows folder when
 // the host keeps its settings in its own folder (KestProfile::m_oldPathUsing), otherwise the
 // common application-data folder and "/Kestrel/", created when missing.

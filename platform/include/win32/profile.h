@@ -32,6 +32,21 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
 // GetPrivateProfileSectionNamesA: as GetPrivateProfileStringA with a null section.
 DWORD GetPrivateProfileSectionNamesA(LPSTR buffer, DWORD size, LPCSTR fileName);
 
+// WritePrivateProfileSectionA: replaces every key of the section by the entries of a list of
+// NUL-terminated "key=value" strings ending with an extra NUL (the section is created when
+// missing; a null list deletes the section). One file replacement.
+BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR keysAndValues, LPCSTR fileName);
+
+// Platform helper: many writes applied in order, with the rules of WritePrivateProfileStringA
+// (a null value deletes the key, a null key the section), in one file replacement. Fails, writing
+// nothing, when any write would fail.
+struct MiscProfileWrite {
+    LPCSTR section;
+    LPCSTR key;
+    LPCSTR value;
+};
+BOOL MiscWritePrivateProfileBatch(const MiscProfileWrite* writes, size_t count, LPCSTR fileName);
+
 // The same on the system's default profile file.
 DWORD GetProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size);
 UINT GetProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue);
@@ -41,6 +56,7 @@ BOOL WriteProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value);
 #define GetPrivateProfileInt GetPrivateProfileIntA
 #define WritePrivateProfileString WritePrivateProfileStringA
 #define GetPrivateProfileSectionNames GetPrivateProfileSectionNamesA
+#define WritePrivateProfileSection WritePrivateProfileSectionA
 #define GetProfileString GetProfileStringA
 #define GetProfileInt GetProfileIntA
 #define WriteProfileString WriteProfileStringA

@@ -6,6 +6,8 @@
 #include "win32/base.h"
 #include "win32/system.h"
 
+#include <cstring>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -134,4 +136,30 @@ DWORD MiscGetDefaultProfileFile(LPSTR buffer, DWORD size)
     if (!miscsys::CopyOut(path, buffer, size))
         return static_cast<DWORD>(path.size() + 1);
     return static_cast<DWORD>(path.size());
+}
+
+BOOL MiscWritePrivateProfileBatch(const MiscProfileWrite* writes, size_t count, LPCSTR fileName)
+{
+    // First cut: one write after the other (each a file replacement).
+    for (size_t i = 0; i < count; ++i)
+        if (!WritePrivateProfileStringA(writes[i].section, writes[i].key, writes[i].value, fileName))
+            return FALSE;
+    return TRUE;
+}
+
+BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR keysAndValues, LPCSTR fileName)
+{
+    if (!WritePrivateProfileStringA(section, nullptr, nullptr, fileName) && !keysAndValues)
+        return FALSE;
+    if (!keysAndValues)
+        return TRUE;
+    for (LPCSTR p = keysAndValues; *p; p += std::strlen(p) + 1) {
+        std::string entry(p);
+        size_t eq = entry.find('=');
+        std::string key = entry.substr(0, eq);
+        std::string value = eq == std::string::npos ? std::string() : entry.substr(eq + 1);
+        if (!WritePrivateProfileStringA(section, key.c_str(), value.c_str(), fileName))
+            return FALSE;
+    }
+    return TRUE;
 }
