@@ -8,7 +8,7 @@ The layers, bottom to top:
                    fronts: draw/mfc, window/cwnd_*, controls/mfc_*) < command < toolkit
                    < family < automation < reset < startup.cpp. Public headers: win32 < mfc < toolkit, family.
   resources/       the resource module and its compiler; never the library.
-  src/, include/misc/  the library: frame < geometry, services < data, ui < grid (each part
+  src/, include/misc/  the library: frame < geometry, services < data, ui < datadlg < grid (each part
                    names the parts it may include below); nothing Linux-specific.
 
 Each #include is resolved the way the build resolves it (the including file's folder, its
@@ -61,7 +61,8 @@ LIB_ALLOWED = {
     "services": {"frame"},
     "data": {"frame", "geometry"},
     "ui": {"frame", "geometry"},
-    "grid": {"frame", "geometry", "data", "ui"},
+    "datadlg": {"frame", "geometry", "data", "ui"},
+    "grid": {"frame", "geometry", "data", "ui", "datadlg"},
 }
 # System headers the library must not include (it calls the platform layer, not Linux).
 LINUX_HEADERS = re.compile(

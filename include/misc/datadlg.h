@@ -1,0 +1,4 @@
+#pragma once
+// Public interface of the data subsystem's dialogs. Each class family has its own header under
+// misc/datadlg/.
+#include <afx.h>
