@@ -6,7 +6,7 @@ The layers, bottom to top:
                    Inside platform/gui, one way: draw < codecs < theme < window < controls
                    < dialog < menu (pop-up menus run the dialogs' modal loop) < mfc (the MFC
                    fronts: draw/mfc, window/cwnd_*, controls/mfc_*) < command < toolkit
-                   < family < automation < reset < startup.cpp. Public headers: win32 < mfc < toolkit, family.
+                   < family < automation < display < reset < startup.cpp. Public headers: win32 < mfc < toolkit, family.
   resources/       the resource module and its compiler; never the library.
   src/, include/misc/  the library: frame < geometry, services < data, ui < datadlg < grid (each part
                    names the parts it may include below); nothing Linux-specific.
@@ -27,7 +27,7 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 
 # platform/gui: private units in their order, and how files map to them (first match wins).
 GUI_ORDER = ["draw", "codecs", "theme", "window", "controls", "dialog", "menu", "mfc", "command",
-             "toolkit", "family", "automation", "reset", "startup"]
+             "toolkit", "family", "automation", "display", "reset", "startup"]
 GUI_UNITS = [
     (r"draw/mfc/", "mfc"),
     (r"draw/", "draw"),
@@ -43,6 +43,7 @@ GUI_UNITS = [
     (r"toolkit/", "toolkit"),
     (r"family/", "family"),
     (r"automation/", "automation"),
+    (r"display/", "display"),
     (r"reset/", "reset"),
     (r"startup\.cpp$", "startup"),
 ]

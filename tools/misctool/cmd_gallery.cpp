@@ -72,8 +72,24 @@ int RunGallery(Context& ctx, const std::vector<std::string>& args)
 
 } // namespace
 
+namespace {
+ShowHook g_showHook = nullptr;
+}
+
+void SetShowHook(ShowHook hook) { g_showHook = hook; }
+
+GalleryFunction FindGalleryEntry(const std::string& name)
+{
+    for (const Entry& e : kEntries)
+        if (name == e.name)
+            return e.show;
+    return nullptr;
+}
+
 bool CaptureToPng(HWND hwnd, const std::string& png, std::string& error)
 {
+    if (g_showHook)
+        return g_showHook(hwnd, error);
     MiscSurface picture = MiscCaptureWindow(hwnd);
     if (picture.width == 0 || picture.height == 0) {
         error = "the window has nothing to capture";

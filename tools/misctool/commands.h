@@ -52,7 +52,8 @@ int BadUsage(Context& ctx, const std::string& message);
     X(Cbi) \
     X(Fpf) \
     X(Tools) \
-    X(Gallery)
+    X(Gallery) \
+    X(Show)
 
 #define MISCTOOL_DECLARE_COMMAND(name) const Command& name##Command();
 MISCTOOL_COMMANDS(MISCTOOL_DECLARE_COMMAND)

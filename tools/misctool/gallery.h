@@ -39,4 +39,13 @@ MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
 // run a modal window under a scripted user that captures it and then closes it with `close`.
 bool CaptureToPng(HWND hwnd, const std::string& png, std::string& error);
 
+// `misctool show` runs an entry with a hook in place of the capture: CaptureToPng then hands the
+// window to the hook (which shows it on the display until the person closes it) and writes no
+// picture. Null restores capturing.
+using ShowHook = bool (*)(HWND hwnd, std::string& error);
+void SetShowHook(ShowHook hook);
+// The entry's function by name, or null.
+using GalleryFunction = bool (*)(const std::string& png, std::string& error);
+GalleryFunction FindGalleryEntry(const std::string& name);
+
 } // namespace misctool

@@ -286,3 +286,13 @@ LONG GetDialogBaseUnits()
     SIZE base = DialogBaseUnits(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
     return MAKELONG(base.cx, base.cy);
 }
+
+BOOL MiscDialogResult(HWND dialog, INT_PTR* result)
+{
+    DialogRec* d = DialogOf(dialog);
+    if (!d || !d->ended)
+        return FALSE;
+    if (result)
+        *result = d->result;
+    return TRUE;
+}

@@ -129,6 +129,9 @@ bool RunModal(HWND hwnd, MiscModal& info, const std::function<bool()>& ended)
     if (handler && !done())
         handler(info);
     Settle(done);
+    // On a real desktop the person answers what the scripted user left open.
+    if (!done() && DisplayWait())
+        DisplayWait()(done);
     bool ok = done();
     if (!ok)
         ModalFailure(info.Describe() + (handler ? " was left open by the scripted user"

@@ -2,6 +2,7 @@
 // of the user-interface thread. WM_PAINT is not queued: it is made up when the queue has nothing
 // else for a window whose update region is not empty. WM_QUIT comes after every posted message.
 #include "window/wndsys.h"
+#include "win32/display.h"
 
 #include <cctype>
 #include <cstdio>
@@ -200,11 +201,21 @@ BOOL PeekMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last, UINT remove)
     return FALSE;
 }
 
+namespace {
+wndsys::DisplayWaitHook g_displayWait = nullptr;
+}
+
+void wndsys::SetDisplayWait(DisplayWaitHook hook) { g_displayWait = hook; }
+wndsys::DisplayWaitHook wndsys::DisplayWait() { return g_displayWait; }
+
 BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last)
 {
     static int idleCalls = 0;
     if (!msg)
         return -1;
+    // With a display, the loop waits for the person as Windows' would.
+    if (g_displayWait && Sys().queue.empty() && !Sys().quitPosted)
+        g_displayWait([] { return !Sys().queue.empty() || Sys().quitPosted; });
     if (!PeekMessageA(msg, hwnd, first, last, PM_REMOVE)) {
         // Nothing can arrive while nobody drives the system: report instead of waiting forever.
         // A loop that keeps asking (while (GetMessage(...)) treats -1 as a message) is ended
@@ -221,11 +232,18 @@ BOOL GetMessageA(LPMSG msg, HWND hwnd, UINT first, UINT last)
     return msg->message == WM_QUIT ? FALSE : TRUE;
 }
 
-BOOL WaitMessage() { return !Sys().queue.empty() || Sys().quitPosted; }
+BOOL WaitMessage()
+{
+    if (g_displayWait && Sys().queue.empty() && !Sys().quitPosted)
+        g_displayWait([] { return !Sys().queue.empty() || Sys().quitPosted; });
+    return !Sys().queue.empty() || Sys().quitPosted;
+}
 
 BOOL TranslateMessage(const MSG* msg)
 {
     if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN))
+        return FALSE;
+    if (msg->lParam & MISC_KEY_TEXT_FOLLOWS)
         return FALSE;
     bool shift = GetKeyState(VK_SHIFT) < 0;
     bool ctrl = GetKeyState(VK_CONTROL) < 0;

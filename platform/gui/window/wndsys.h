@@ -136,6 +136,13 @@ struct System {
 };
 
 System& Sys();
+
+// A display backend's wait: runs the real desktop (presenting, real input, real time) until
+// done() holds or the person closes the desktop; FALSE when closed. Installed by the display
+// layer, kept across resets of the window system; null while headless.
+using DisplayWaitHook = bool (*)(const std::function<bool()>& done);
+void SetDisplayWait(DisplayWaitHook hook);
+DisplayWaitHook DisplayWait();
 WndRec* Find(HWND hwnd);
 // Registers the standard control classes once (controls/registry.cpp).
 void EnsureStandardClasses();

@@ -719,6 +719,8 @@ INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND parent, DL
 #define DialogBoxParam DialogBoxParamA
 #define DialogBox DialogBoxA
 BOOL EndDialog(HWND dialog, INT_PTR result);
+// Platform helper: whether EndDialog ended the dialog (modal or modeless), and with what result.
+BOOL MiscDialogResult(HWND dialog, INT_PTR* result);
 LRESULT DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 #define DefDlgProc DefDlgProcA
 BOOL IsDialogMessageA(HWND dialog, LPMSG msg);

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The display backend seen from outside the process: `misctool show` runs on a virtual X server
+# and is driven only with real X events from xdotool.
+#   show-test.sh MISCTOOL WORKDIR CASE     CASE: type-pick-ok | cancel-click | screenshot
+# Exit 77 (skipped) when xvfb-run, xdotool or xwd is missing.
+set -euo pipefail
+misctool=$1
+work=$2
+case_name=$3
+here=$(cd "$(dirname "$0")" && pwd)
+
+for tool in xvfb-run xdotool xwd; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (the set-up step installs xvfb, xdotool and x11-apps)"
+    exit 77
+  fi
+done
+
+if [ "${MISC_SHOW_TEST_INNER:-}" != 1 ]; then
+  rm -rf "$work"
+  mkdir -p "$work"
+  MISC_SHOW_TEST_INNER=1 exec xvfb-run -a -s "-screen 0 1400x1100x24" "$0" "$@"
+fi
+
+python=/usr/bin/python3
+out=$work/out.txt
+err=$work/err.txt
+MISC_DISPLAY=sdl SDL_VIDEODRIVER=x11 "$misctool" show sample_dialog >"$out" 2>"$err" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+# Wait for the layout report and for the desktop window on the X server.
+for _ in $(seq 100); do
+  grep -q '^layout window' "$err" 2>/dev/null && break
+  sleep 0.1
+done
+grep -q '^layout window' "$err" || { echo "misctool show did not open the dialog"; cat "$err"; exit 1; }
+wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^misc$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$wid")" # X, Y of the desktop window
+xdotool mousemove $((X + 2)) $((Y + 2))
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+sleep 0.5
+
+layout() { # ID -> "left top right bottom [more]" in desktop coordinates
+  awk -v id="$1" '$1 == "layout" && $2 == id { print $3, $4, $5, $6, $7 }' "$err"
+}
+click_at() { # desktop x, y
+  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+}
+finish() { # waits for misctool to end
+  for _ in $(seq 100); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 $pid 2>/dev/null; then
+    echo "misctool show is still running"
+    exit 1
+  fi
+  wait $pid
+  trap - EXIT
+}
+expect_line() {
+  grep -qxF "$1" "$out" || { echo "expected the line '$1' in:"; cat "$out"; exit 1; }
+}
+
+case "$case_name" in
+type-pick-ok)
+  xdotool type --delay 40 "Hello display"
+  read -r l t r b item <<<"$(layout 9006)"
+  click_at $(((l + r) / 2)) $((t + 2 + item * 2 + item / 2)) # the third entry
+  sleep 0.3
+  xdotool key Return
+  finish
+  expect_line "IDOK"
+  expect_line "9004 Hello display"
+  expect_line "9006 Third entry"
+  [ "$(head -1 "$out")" = IDOK ] || { echo "the first line is not how it was closed"; cat "$out"; exit 1; }
+  ;;
+cancel-click)
+  read -r l t r b _ <<<"$(layout 2)"
+  click_at $(((l + r) / 2)) $(((t + b) / 2))
+  finish
+  [ "$(head -1 "$out")" = IDCANCEL ] || { echo "expected IDCANCEL first:"; cat "$out"; exit 1; }
+  ;;
+screenshot)
+  sleep 0.5
+  xwd -root -silent >"$work/screen.xwd"
+  read -r l t r b _ < <(awk '$1 == "layout" && $2 == "window" { print $3, $4, $5, $6 }' "$err")
+  MISC_DISPLAY= "$misctool" gallery --only sample_dialog --out "$work" >/dev/null
+  "$python" "$here/compare-xwd.py" "$work/screen.xwd" "$work/sample_dialog.png" $((X + l)) $((Y + t))
+  click_at $(((l + r) / 2)) $((t + 8)) # the caption: nothing closes
+  xdotool key Escape
+  finish
+  ;;
+*)
+  echo "unknown case $case_name"
+  exit 2
+  ;;
+esac
+echo "ok: $case_name"
