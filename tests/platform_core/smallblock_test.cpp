@@ -80,4 +80,26 @@ TEST(SmallBlocks, StringsMadeOnOneThreadAreFreedOnAnother)
     user.join();
 }
 
+// Threads that come and go hand their free blocks on; strings made by one of them and freed by
+// the next keep their text.
+TEST(SmallBlocks, ShortLivedThreadsOneAfterAnother)
+{
+    std::vector<CString> carried;
+    for (int round = 0; round < 40; ++round) {
+        std::thread worker([&] {
+            for (const CString& s : carried)
+                EXPECT_EQ(s.Left(5), "round");
+            carried.clear();
+            for (int i = 0; i < 3000; ++i) {
+                CString s;
+                s.Format("round %d item %d", round, i);
+                carried.push_back(s);
+            }
+        });
+        worker.join();
+    }
+    EXPECT_EQ(carried.size(), 3000u);
+    EXPECT_EQ(carried.back(), "round 39 item 2999");
+}
+
 } // namespace

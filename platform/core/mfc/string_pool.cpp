@@ -45,9 +45,29 @@ struct FreeBlock {
 // Free blocks of each class, per thread.
 thread_local FreeBlock* t_free[kClasses] = {nullptr, nullptr, nullptr};
 
-// Every slab ever made, so that they stay reachable (leak checkers see them in use).
+// Every slab ever made, so that they stay reachable (leak checkers see them in use), and the
+// free lists that ended threads left, for the threads that go on; both under g_slabsLock.
 std::mutex g_slabsLock;
 std::vector<void*>* g_slabs = nullptr;
+std::vector<FreeBlock*>* g_orphans[kClasses] = {};
+
+// At the end of a thread its free lists go to g_orphans, so that a program that starts and ends
+// threads does not lose what they freed.
+struct ThreadHandoff {
+    ~ThreadHandoff()
+    {
+        std::lock_guard<std::mutex> lock(g_slabsLock);
+        for (int cls = 0; cls < kClasses; ++cls) {
+            if (!t_free[cls])
+                continue;
+            if (!g_orphans[cls])
+                g_orphans[cls] = new std::vector<FreeBlock*>;
+            g_orphans[cls]->push_back(t_free[cls]);
+            t_free[cls] = nullptr;
+        }
+    }
+};
+thread_local ThreadHandoff t_handoff;
 
 int ClassOf(int nAlloc)
 {
@@ -58,8 +78,18 @@ int ClassOf(int nAlloc)
     return -1;
 }
 
+// Gives the thread's empty free list of class cls a list left by an ended thread, or a new slab.
 void Refill(int cls)
 {
+    (void)&t_handoff; // makes sure the thread hands its lists on when it ends
+    {
+        std::lock_guard<std::mutex> lock(g_slabsLock);
+        if (g_orphans[cls] && !g_orphans[cls]->empty()) {
+            t_free[cls] = g_orphans[cls]->back();
+            g_orphans[cls]->pop_back();
+            return;
+        }
+    }
     char* slab = static_cast<char*>(std::malloc(kSlabBytes));
     if (!slab)
         throw std::bad_alloc();

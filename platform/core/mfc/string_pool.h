@@ -5,8 +5,8 @@
 //
 // A buffer is asked for and given back with its capacity (CString keeps it), which picks its
 // size class: up to 31, 47 and 63 characters (with the terminator, 32, 48 and 64 bytes). Longer
-// buffers come from the C allocator. Slabs are never handed back to the system: what a thread
-// once held stays ready for it (and for any thread that frees a buffer it did not make). Under
+// buffers come from the C allocator. Slabs are never handed back to the system: freed blocks
+// stay ready for the thread that freed them, and go to the other threads when it ends. Under
 // the address sanitizer every buffer comes from the C allocator, so that it checks each one.
 #include <cstddef>
 
