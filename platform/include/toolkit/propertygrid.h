@@ -358,6 +358,8 @@ public:
     CXTPPropertyGridItem* GetItem() const { return m_pItem; }
     // Passes changed text to the row (its OnValueChanged); nothing when the text is unchanged.
     void Commit();
+    // Hides the edit and forgets its row without committing (the row is going away).
+    void Abandon();
 
 protected:
     // Enter commits (the item's OnValueChanged with the text, once), Escape restores the value.
