@@ -33,7 +33,10 @@ namespace misctool {
     /* remembered-value lists (gallery_lists.cpp) */ \
     X("list_editor", GalleryListEditor, "the list editor of the materials, the tip of its ascending sort showing") \
     X("history_combo_dropped", GalleryHistoryComboDropped, "a history combo box open, the values most recent first") \
-    X("locate", GalleryLocate, "the locate dialog with the path of a missing file")
+    X("locate", GalleryLocate, "the locate dialog with the path of a missing file") \
+    /* The toolkit's property grid (gallery_propgrid.cpp). */ \
+    X("property_grid_control", GalleryPropertyGridControl, "the toolkit's property grid: a row in edit, help pane") \
+    X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
