@@ -265,7 +265,9 @@ BOOL CGXGridWnd::SetStyleRange(const CGXRange& range, const CGXStyle& style, GXM
             if (range.IsCols())
                 cells.top = 0;
         }
-        const CGXStyle& applied = range.IsCells() ? style : CGXStyle().SetValue(style.GetValue());
+        CGXStyle valueOnly;
+        valueOnly.SetValue(style.GetValue());
+        const CGXStyle& applied = range.IsCells() ? style : valueOnly;
         const ROWCOL bottom = std::min(cells.bottom, m.RowCount());
         const ROWCOL right = std::min(cells.right, m.ColCount());
         if (cells.top > bottom || cells.left > right)

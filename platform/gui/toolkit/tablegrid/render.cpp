@@ -193,10 +193,9 @@ void PaintCell(CDC& dc, FontCache& fonts, const Model& model, ROWCOL row, ROWCOL
         align = DT_RIGHT;
     COLORREF textColor = style.GetTextColor();
     if (header) {
-        const bool hot = st.selection && ((col == 0 && st.selection->IsRowInList(row)) ||
-                                          (row == 0 && row == 0 && col > 0 && st.curCol == col && false));
+        const bool hot = st.selection && col == 0 && row > 0 && st.selection->IsRowInList(row);
         theme.DrawHeaderItem(dc.GetSafeHdc(), r, hot ? MISC_TS_PRESSED : MISC_TS_NORMAL);
-        if (text.IsEmpty() && !style.GetIncludeValue())
+        if (text.IsEmpty())
             text = DefaultHeaderText(row, col);
         textColor = theme.TextColor(MiscThemeElement::HeaderItem, MISC_TS_NORMAL);
     } else {
