@@ -76,10 +76,15 @@ TEST_F(TableGridTest, StylesComposeFromCellRowColumnAndStandard)
     grid.SetStyleRange(CGXRange(3, 2), CGXStyle().SetInterior(0), gxExclude);
     grid.ComposeStyleRowCol(3, 2, &s);
     EXPECT_EQ(s.GetInterior(), RGB(0, 200, 0));
-    // A value given to whole columns goes to their cells, header included.
-    grid.SetValueRange(CGXRange().SetCols(3), "x");
-    EXPECT_EQ(Column(grid, 3), (std::vector<std::string>{"x", "x", "x"}));
-    EXPECT_EQ(Value(0, 3), "x");
+    // A value given to whole columns goes to their data cells; the header keeps its look.
+    grid.SetStyleRange(CGXRange().SetCols(3), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX).SetValue("1"));
+    EXPECT_EQ(Column(grid, 3), (std::vector<std::string>{"1", "1", "1"}));
+    EXPECT_EQ(Cell(2, 3).State().checked, BST_CHECKED);
+    EXPECT_EQ(Cell(0, 3).Text(), "C");
+    EXPECT_EQ(Cell(0, 3).State().checked, -1);
+    grid.SetStyleRange(CGXRange().SetCols(1), CGXStyle().SetValueType(GX_VT_NUMERIC));
+    grid.ComposeStyleRowCol(1, 1, &s);
+    EXPECT_EQ(s.GetHorizontalAlignment(), static_cast<UINT>(DT_RIGHT)); // numbers align right
     EXPECT_EQ(Cell(0, 1).Text(), "A"); // header without a value: the column letter
     EXPECT_EQ(Cell(2, 0).Text(), "2");
     grid.SetValueRange(CGXRange(0, 1), "Name");

@@ -29,7 +29,8 @@ namespace misctool {
     X("sample_dialog_office2003", GallerySampleDialogOffice2003, "the sample dialog in the Office-style look") \
     X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
     X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change") \
-    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it")
+    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it") \
+    X("table_grid", GalleryTableGrid, "a table grid: headers, number, text, drop-down, check and picture cells, a selected row, a name being typed")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

@@ -259,11 +259,7 @@ BOOL CGXGridWnd::SetStyleRange(const CGXRange& range, const CGXStyle& style, GXM
     if (range.IsCells() || style.GetIncludeValue()) {
         CGXRange cells(range);
         if (!range.IsCells()) {
-            cells = range.Bounded(m.RowCount(), m.ColCount());
-            if (range.IsRows())
-                cells.left = 0; // a whole row includes its header cell
-            if (range.IsCols())
-                cells.top = 0;
+            cells = range.Bounded(m.RowCount(), m.ColCount()); // data cells; headers keep theirs
         }
         CGXStyle valueOnly;
         valueOnly.SetValue(style.GetValue());

@@ -189,8 +189,6 @@ void PaintCell(CDC& dc, FontCache& fonts, const Model& model, ROWCOL row, ROWCOL
     const bool selected = !header && st.selection && st.selection->IsCellInList(row, col) &&
                           !(row == st.curRow && col == st.curCol);
     UINT align = style.GetHorizontalAlignment();
-    if (!style.GetIncludeHorizontalAlignment() && style.GetValueType() == GX_VT_NUMERIC)
-        align = DT_RIGHT;
     COLORREF textColor = style.GetTextColor();
     if (header) {
         const bool hot = st.selection && col == 0 && row > 0 && st.selection->IsRowInList(row);
