@@ -197,10 +197,13 @@ void Model::Compose(ROWCOL row, ROWCOL col, CGXStyle& out) const
         out.LoadBaseStyle(m_colHeader);
     else if (col == 0)
         out.LoadBaseStyle(m_rowHeader);
-    // Numbers align right unless a style says otherwise.
+    // Numbers align right and check boxes sit in the middle, unless a style says otherwise.
     if (!out.GetIncludeHorizontalAlignment()) {
         const int type = out.GetIncludeValueType() ? out.GetValueType() : m_standard.GetValueType();
-        if (type == GX_VT_NUMERIC)
+        const WORD control = out.GetIncludeControl() ? out.GetControl() : m_standard.GetControl();
+        if (control == GX_IDS_CTRL_CHECKBOX)
+            out.SetHorizontalAlignment(DT_CENTER);
+        else if (type == GX_VT_NUMERIC)
             out.SetHorizontalAlignment(DT_RIGHT);
     }
     out.LoadBaseStyle(m_standard);

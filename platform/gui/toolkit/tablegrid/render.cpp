@@ -217,8 +217,7 @@ void PaintCell(CDC& dc, FontCache& fonts, const Model& model, ROWCOL row, ROWCOL
         UINT cs = text == "1" ? MISC_TS_CHECKED : MISC_TS_NORMAL;
         if (!style.GetEnabled() || style.GetReadOnly())
             cs |= MISC_TS_DISABLED;
-        const UINT boxAlign = style.GetIncludeHorizontalAlignment() ? align : DT_CENTER;
-        theme.DrawCheckBox(dc.GetSafeHdc(), CheckBoxRect(r, boxAlign), cs);
+        theme.DrawCheckBox(dc.GetSafeHdc(), CheckBoxRect(r, align), cs);
         return;
     }
     case GX_IDS_CTRL_PUSHBTN: {
