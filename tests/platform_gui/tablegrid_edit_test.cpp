@@ -157,4 +157,25 @@ TEST_F(TableGridTest, UndoTakesBackEditsButNotAFillWithUndoOff)
     EXPECT_EQ(Value(2, 2), "r2c2");
 }
 
+TEST_F(TableGridTest, AHeaderColumnStyledAsCellsIsEditedLikeOne)
+{
+    // A table whose names stand in column 0, its first row fixed and greyed.
+    Fill(3, 2);
+    grid.GetParam()->EnableSelection(GX_SELFULL | GX_SELROWWHOLE);
+    grid.SetStyleRange(CGXRange().SetCols(0), CGXStyle()
+                                                  .SetControl(GX_IDS_CTRL_EDIT)
+                                                  .SetReadOnly(FALSE)
+                                                  .SetHorizontalAlignment(DT_LEFT)
+                                                  .SetInterior(::GetSysColor(COLOR_WINDOW)));
+    grid.SetStyleRange(CGXRange(1, 0), CGXStyle().SetReadOnly(TRUE).SetInterior(::GetSysColor(COLOR_BTNFACE)));
+    grid.SetValueRange(CGXRange(0, 0), "Name");
+    ASSERT_TRUE(Cell(2, 0).TypeText("Denim"));
+    EXPECT_EQ(Value(2, 0), "Denim");
+    EXPECT_EQ(std::vector<ROWCOL>({2}), SelectedRows());
+    EXPECT_FALSE(Cell(1, 0).TypeText("x"));
+    EXPECT_EQ(Cell(3, 0).Text(), ""); // a cell, not a header: no row number
+    EXPECT_EQ(Grid().Cell(2, "Name").Text(), "Denim");
+    EXPECT_EQ(Cell(0, 1).Text(), "A"); // the header row is still a header
+}
+
 } // namespace

@@ -13,9 +13,21 @@
 // the style of the column (or row) it heads. An attribute not set in a style is taken from the
 // one below. Values given to whole rows or columns go to their data cells, not to the headers.
 //
+// A header cell becomes an ordinary cell (current, selectable, edited) when a style gives it a
+// control other than GX_IDS_CTRL_HEADER, for tables whose first column holds names.
+// Numbers (GX_VT_NUMERIC) align right and check boxes sit in the middle unless a style aligns
+// them.
+//
 // A grid comes into being either with Create, or over a control of a dialog template whose
 // window class is GX_GRID_CLASS, with SubclassDlgItem followed by Initialize. GXInit registers
-// the window class and the grid's automation provider; Create and Initialize call it.
+// the window class and the grid's automation provider: a program calls it once before any
+// template naming the class is created (Create calls it too).
+//
+// Editing: a click on the current cell, a double click, F2 or typing opens the cell's editor
+// (F4 or the drop button opens a combo cell's list); Enter stores the edit, Escape drops it,
+// Tab and the up and down arrows store it and move on, and the focus leaving the editor stores
+// it at once. Space toggles a check cell; a click on a "..." or push button reports
+// OnClickedButtonRowCol. Ctrl+C copies, Ctrl+A selects the table, Ctrl+Z undoes.
 //
 // Notifications: a derived class overrides the virtual operations (On...RowCol, OnStartEditing,
 // OnEndEditing, OnModifyCell, OnChangedSelection, GetSortKey); their defaults send WM_NOTIFY with

@@ -27,8 +27,10 @@ bool Editable(const CGXStyle& s)
 
 BOOL CGXGridWnd::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
 {
-    if (nRow < 1 || nCol < 1 || nRow > GetRowCount() || nCol > GetColCount())
+    if (nRow < 1 || nRow > GetRowCount() || nCol > GetColCount())
         return FALSE;
+    if (nCol == 0 && m_model->ControlOf(nRow, 0) == GX_IDS_CTRL_HEADER)
+        return FALSE; // a header column cell can be current only when a style made it a cell
     if (m_editor->Active() && (m_editor->Row() != nRow || m_editor->Col() != nCol) && !TransferCurrentCell(TRUE))
         return FALSE;
     const bool moved = nRow != m_curRow || nCol != m_curCol;
@@ -52,7 +54,7 @@ BOOL CGXGridWnd::GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol) const
 {
     nRow = m_curRow;
     nCol = m_curCol;
-    return m_curRow != 0 && m_curCol != 0;
+    return m_curRow != 0;
 }
 
 BOOL CGXGridWnd::GetCurrentCell(ROWCOL* pnRow, ROWCOL* pnCol) const
@@ -170,7 +172,7 @@ namespace tablegrid {
 bool Control::BeginEdit(CGXGridWnd& g, const CString* typed, bool dropDown)
 {
     const ROWCOL row = g.m_curRow, col = g.m_curCol;
-    if (!row || !col || !g.GetSafeHwnd())
+    if (!row || !g.GetSafeHwnd())
         return false;
     if (g.m_editor->Active())
         return g.m_editor->Row() == row && g.m_editor->Col() == col;

@@ -155,8 +155,8 @@ BOOL CGXGridWnd::RemoveCols(ROWCOL nFrom, ROWCOL nTo, UINT flags)
     m_param.GetRangeList()->RemoveAll();
     if (m_curCol > GetColCount())
         m_curCol = GetColCount();
-    if (m_curCol == 0)
-        m_curRow = 0;
+    if (GetColCount() == 0)
+        m_curRow = m_curCol = 0;
     m_model->ClearUndo();
     Control::ClampScroll(*this);
     Update(flags);

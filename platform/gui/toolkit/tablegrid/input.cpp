@@ -83,7 +83,7 @@ void Control::SelectByPerson(CGXGridWnd& g, ROWCOL row, ROWCOL col, bool shift, 
 {
     const WORD flags = g.m_param.GetSelectionFlags();
     CGXRangeList& list = *g.m_param.GetRangeList();
-    const bool whole = col == 0 || (flags & GX_SELROWWHOLE);
+    const bool whole = (col == 0 && g.m_model->ControlOf(row, 0) == GX_IDS_CTRL_HEADER) || (flags & GX_SELROWWHOLE);
     if (whole && !(flags & GX_SELROW)) {
         list.RemoveAll();
         return;
@@ -155,7 +155,7 @@ void Control::OnButtonDown(CGXGridWnd& g, UINT msg, WPARAM wp, CPoint pt)
         return;
     }
     const bool wasCurrent = row == g.m_curRow && col == g.m_curCol;
-    if (col == 0) {
+    if (col == 0 && g.m_model->ControlOf(row, 0) == GX_IDS_CTRL_HEADER) {
         if (!g.SetCurrentCell(row, std::max<ROWCOL>(g.m_curCol, 1), GX_SCROLLINVIEW | GX_INVALIDATE))
             return;
         SelectByPerson(g, row, 0, shift, ctrl, false);
@@ -238,7 +238,7 @@ bool Control::OnKeyDown(CGXGridWnd& g, UINT vk)
         BeginEdit(g, nullptr, true);
         return true;
     case VK_SPACE:
-        if (g.m_curRow && g.m_curCol)
+        if (g.m_curRow)
             ToggleCheck(g, g.m_curRow, g.m_curCol);
         return true;
     default:
@@ -262,7 +262,7 @@ bool Control::OnKeyDown(CGXGridWnd& g, UINT vk)
 
 void Control::OnChar(CGXGridWnd& g, UINT ch)
 {
-    if (ch < 32 || ch == 127 || Held(VK_CONTROL) || !g.m_param.GetTypingStartsEdit() || !g.m_curRow || !g.m_curCol)
+    if (ch < 32 || ch == 127 || Held(VK_CONTROL) || !g.m_param.GetTypingStartsEdit() || !g.m_curRow)
         return;
     if (ch == ' ' && g.m_model->ControlOf(g.m_curRow, g.m_curCol) == GX_IDS_CTRL_CHECKBOX)
         return; // Space toggled it already

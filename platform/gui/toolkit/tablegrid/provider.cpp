@@ -73,7 +73,7 @@ public:
         CGXStyle style;
         g->ComposeStyleRowCol(row, col, &style);
         st.text = style.GetValue();
-        if ((row == 0 || col == 0) && st.text.empty())
+        if (style.GetControl() == GX_IDS_CTRL_HEADER && st.text.empty())
             st.text = DefaultHeaderText(row, col);
         st.rect = g->CalcRectFromRowCol(row, col);
         st.selected = g->IsCellSelected(row, col) != FALSE;

@@ -185,7 +185,7 @@ void PaintCell(CDC& dc, FontCache& fonts, const Model& model, ROWCOL row, ROWCOL
     const WORD control = style.GetControl();
     MiscTheme& theme = MiscCurrentTheme();
     CString text = style.GetValue();
-    const bool header = row == 0 || col == 0 || control == GX_IDS_CTRL_HEADER;
+    const bool header = control == GX_IDS_CTRL_HEADER;
     const bool selected = !header && st.selection && st.selection->IsCellInList(row, col) &&
                           !(row == st.curRow && col == st.curCol);
     UINT align = style.GetHorizontalAlignment();
@@ -208,7 +208,7 @@ void PaintCell(CDC& dc, FontCache& fonts, const Model& model, ROWCOL row, ROWCOL
             textColor = ::GetSysColor(COLOR_GRAYTEXT);
         dc.FillSolidRect(&r, back);
     }
-    if (row == st.editRow && col == st.editCol && row)
+    if (row == st.editRow && col == st.editCol && st.editRow)
         return; // the editor covers it
     CRect textArea(r);
     textArea.DeflateRect(kTextMargin, 0, kTextMargin, 0);
@@ -304,7 +304,7 @@ void Paint(const Model& model, const Layout& layout, const PaintState& state, CD
     if (bottom < layout.client.bottom)
         dc.FillSolidRect(CRect(layout.client.left, bottom, std::min<int>(right, layout.client.right), layout.client.bottom), empty);
     // The current cell's frame.
-    if (state.curRow && state.curCol) {
+    if (state.curRow) {
         CRect cur = layout.CellRect(state.curRow, state.curCol);
         if (!cur.IsRectEmpty()) {
             cur.right -= 1;

@@ -102,7 +102,7 @@ CString CGXGridWnd::GetCopyText() const
         right = std::max(right, b.right);
     }
     if (!any) {
-        if (!m_curRow || !m_curCol || m_curRow > rows || m_curCol > cols)
+        if (!m_curRow || m_curRow > rows || m_curCol > cols)
             return CString();
         top = bottom = m_curRow;
         left = right = m_curCol;
