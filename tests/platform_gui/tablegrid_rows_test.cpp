@@ -221,6 +221,8 @@ TEST_F(TableGridTest, OutOfRangeAndEmptyGridCallsAreRefusedQuietly)
     EXPECT_FALSE(grid.RemoveRows(2, 1));
     EXPECT_FALSE(grid.InsertRows(0, 1));
     EXPECT_FALSE(grid.InsertRows(1, GX_MAXROWCOL));
+    EXPECT_FALSE(grid.SetRowCount(GX_MAXROWCOL)); // refused, not allocated
+    EXPECT_EQ(grid.GetRowCount(), 2u);
     EXPECT_FALSE(grid.SetTopRow(0));
     EXPECT_FALSE(grid.SetTopRow(99));
     EXPECT_FALSE(grid.ScrollCellInView(99, 1));

@@ -371,6 +371,7 @@ public:
     const CGXGridParam* GetParam() const { return &m_param; }
 
     // ---- Size ----
+    // At most 16,777,216 rows (FALSE and no change beyond) and 65,535 columns.
     BOOL SetRowCount(ROWCOL nRows, UINT flags = GX_UPDATENOW);
     BOOL SetColCount(ROWCOL nCols, UINT flags = GX_UPDATENOW);
     ROWCOL GetRowCount() const;

@@ -87,7 +87,8 @@ BOOL CGXGridWnd::SetRowCount(ROWCOL nRows, UINT flags)
     const ROWCOL old = m_model->RowCount();
     if (nRows < old)
         return RemoveRows(nRows + 1, old, flags);
-    m_model->SetRowCount(nRows);
+    if (!m_model->SetRowCount(nRows))
+        return FALSE;
     Update(flags);
     return TRUE;
 }
@@ -107,7 +108,7 @@ ROWCOL CGXGridWnd::GetColCount() const { return m_model->ColCount(); }
 
 BOOL CGXGridWnd::InsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags)
 {
-    if (nRow == 0 || nRow > GetRowCount() + 1 || nCount == 0 || nCount > GX_MAXROWCOL - GetRowCount() - 1)
+    if (nRow == 0 || nRow > GetRowCount() + 1 || nCount == 0 || nCount > tablegrid::Model::kMaxRows - GetRowCount())
         return FALSE;
     TransferCurrentCell(TRUE);
     if (!m_model->InsertRows(nRow, nCount))

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 
 namespace tablegrid {
 
@@ -28,11 +29,16 @@ Model::Model() : m_rows(1), m_cols(1)
     m_cols[0].width = 40;
 }
 
-void Model::SetRowCount(ROWCOL n)
+bool Model::SetRowCount(ROWCOL n)
 {
-    if (n > GX_MAXROWCOL - 1)
-        n = GX_MAXROWCOL - 1;
-    m_rows.resize(static_cast<size_t>(n) + 1);
+    if (n > kMaxRows)
+        return false;
+    try {
+        m_rows.resize(static_cast<size_t>(n) + 1);
+    } catch (const std::bad_alloc&) {
+        return false; // the rows stay as they were
+    }
+    return true;
 }
 
 void Model::SetColCount(ROWCOL n)
@@ -47,10 +53,14 @@ void Model::SetColCount(ROWCOL n)
 
 bool Model::InsertRows(ROWCOL at, ROWCOL n)
 {
-    if (at < 1 || at > RowCount() + 1 || n == 0)
+    if (at < 1 || at > RowCount() + 1 || n == 0 || n > kMaxRows - RowCount())
         return false;
-    std::vector<Row> fresh(n);
-    m_rows.insert(m_rows.begin() + at, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+    try {
+        std::vector<Row> fresh(n);
+        m_rows.insert(m_rows.begin() + at, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     return true;
 }
 

@@ -33,12 +33,16 @@ struct UndoEntry {
 
 class Model {
 public:
+    // The most rows a grid holds (a bound on memory: each row costs a small record).
+    static constexpr ROWCOL kMaxRows = 16u * 1024u * 1024u;
+
     Model();
 
     ROWCOL RowCount() const { return static_cast<ROWCOL>(m_rows.size() - 1); }
     ROWCOL ColCount() const { return static_cast<ROWCOL>(m_cols.size() - 1); }
     bool HasCell(ROWCOL row, ROWCOL col) const { return row <= RowCount() && col <= ColCount(); }
-    void SetRowCount(ROWCOL n);
+    // Grows or shrinks to n rows; false (no change) beyond kMaxRows.
+    bool SetRowCount(ROWCOL n);
     void SetColCount(ROWCOL n);
     // Inserts n rows before `at` (1 to RowCount()+1); false when `at` is outside.
     bool InsertRows(ROWCOL at, ROWCOL n);
