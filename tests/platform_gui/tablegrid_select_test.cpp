@@ -1,6 +1,8 @@
 // The table grid's selection by a person (clicks with Shift and Ctrl, keys) and scrolling.
 #include "tablegrid_fixture.h"
 
+#include <algorithm>
+
 using namespace guitest;
 
 namespace {
@@ -105,6 +107,46 @@ TEST_F(TableGridTest, HeaderCornerAndCtrlASelectTheTable)
     EXPECT_EQ(SelectedRows(), Rows({}));
     ASSERT_TRUE(Grid().PressKey('A', MISC_MOD_CONTROL));
     EXPECT_EQ(SelectedRows(), Rows({1, 2, 3}));
+}
+
+TEST_F(TableGridTest, AnOpenEditorFollowsItsCellAcrossScrolling)
+{
+    Fill(200, 12);
+    ASSERT_TRUE(Cell(2, 2).PressKey(VK_F2));
+    CWnd* editor = grid.GetEditorWnd();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->IsWindowVisible());
+    grid.SendMessage(WM_HSCROLL, SB_PAGERIGHT);
+    EXPECT_GT(grid.GetLeftCol(), 2u);
+    EXPECT_FALSE(editor->IsWindowVisible()); // its cell is out of view
+    EXPECT_TRUE(grid.IsActiveCurrentCell());
+    grid.SendMessage(WM_HSCROLL, SB_LEFT);
+    EXPECT_TRUE(editor->IsWindowVisible());
+    CRect at;
+    editor->GetWindowRect(&at);
+    grid.ScreenToClient(&at);
+    EXPECT_TRUE(grid.CalcRectFromRowCol(2, 2).PtInRect(at.CenterPoint()));
+    MiscPressKeyWith(VK_ESCAPE, 0, ::GetFocus());
+    MiscSettle();
+}
+
+TEST_F(TableGridTest, AParentThatDoesNotDeriveHearsTheGridThroughNotifications)
+{
+    Fill(3, 2);
+    parent->notes.clear();
+    ASSERT_TRUE(Cell(2, 1).Click());
+    ASSERT_TRUE(Cell(2, 1).TypeText("new"));
+    std::vector<UINT> codes;
+    for (const Note& n : parent->notes)
+        if (n.msg == WM_NOTIFY && n.id == 1498)
+            codes.push_back(n.code);
+    auto has = [&](UINT code) { return std::find(codes.begin(), codes.end(), code) != codes.end(); };
+    EXPECT_TRUE(has(GXN_MOVEDCURRENTCELL));
+    EXPECT_TRUE(has(GXN_CLICKED));
+    EXPECT_TRUE(has(GXN_STARTEDITING));
+    EXPECT_TRUE(has(GXN_MODIFYCELL));
+    EXPECT_TRUE(has(GXN_ENDEDITING));
+    EXPECT_FALSE(has(GXN_CANCELEDITING));
 }
 
 } // namespace
