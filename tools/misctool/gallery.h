@@ -36,7 +36,8 @@ namespace misctool {
     X("locate", GalleryLocate, "the locate dialog with the path of a missing file") \
     /* The toolkit's property grid (gallery_propgrid.cpp). */ \
     X("property_grid_control", GalleryPropertyGridControl, "the toolkit's property grid: a row in edit, help pane") \
-    X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look")
+    X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look") \
+    X("table_grid", GalleryTableGrid, "a table grid: headers, number, text, drop-down, check and picture cells, a selected row, a name being typed")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
