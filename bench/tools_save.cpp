@@ -33,19 +33,29 @@ std::string BenchFolder()
     return dir;
 }
 
-CToolsArray Tools(int top)
+void Tools(CToolsArray& tools, int top)
 {
-    CToolsArray tools;
+    tools.RemoveAll();
     tools.Add(CToolsBlock("Knife", 100));
     tools.Add(CToolsBlock("Pen", 150));
     tools.Add(CToolsBlock("Marker", top));
-    return tools;
+}
+
+// Starts from a missing profile, so that each size is measured on its own file.
+void FreshProfile()
+{
+    BenchFolder();
+    ProfileReadInt("Layers", "LastLayerNum", 0, 1); // works out the profile's path
+    std::error_code ec;
+    std::filesystem::remove(KestProfile::m_namePath.GetString(), ec);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);
 }
 
 void SaveTools(benchmark::State& state)
 {
-    BenchFolder();
-    CToolsArray tools = Tools(static_cast<int>(state.range(0)));
+    FreshProfile();
+    CToolsArray tools;
+    Tools(tools, static_cast<int>(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(tools.SaveTools());
     state.SetLabel(std::to_string(std::filesystem::file_size(KestProfile::m_namePath.GetString())) + " bytes");
@@ -54,8 +64,9 @@ void SaveTools(benchmark::State& state)
 // The baseline: replacing a file with the bytes of the profile SaveTools leaves.
 void OneRewrite(benchmark::State& state)
 {
-    BenchFolder();
-    CToolsArray tools = Tools(static_cast<int>(state.range(0)));
+    FreshProfile();
+    CToolsArray tools;
+    Tools(tools, static_cast<int>(state.range(0)));
     tools.SaveTools();
     std::string bytes;
     MiscReadFile(KestProfile::m_namePath.GetString(), bytes);

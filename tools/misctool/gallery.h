@@ -29,7 +29,13 @@ namespace misctool {
     X("sample_dialog_office2003", GallerySampleDialogOffice2003, "the sample dialog in the Office-style look") \
     X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
     X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change") \
-    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it")
+    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it") \
+    MISCTOOL_GALLERY_TABLES(X)
+
+// The data tables (gallery_tables.cpp).
+#define MISCTOOL_GALLERY_TABLES(X) \
+    X("tools_layers_table", GalleryToolsLayersTable, "the tool layers table with an imported tool list, a new layer and a name used twice") \
+    X("material_pattern", GalleryMaterialPattern, "the material pattern dialog with three materials, the second one's pattern in the preview")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
