@@ -27,6 +27,8 @@ void MatGridCtrl::Setup()
         SetColWidth(col, col, kColumns[col - 1].width, GX_NOREDRAW);
     }
     SetStyleRange(CGXRange().SetCols(kFile), CGXStyle().SetControl(GX_IDS_CTRL_HOTSPOT), gxOverride, GX_NOREDRAW);
+    // The heading stays a heading, without the column's button.
+    SetStyleRange(CGXRange(0, kFile), CGXStyle().SetControl(GX_IDS_CTRL_HEADER), gxOverride, GX_NOREDRAW);
     SetStyleRange(CGXRange().SetCols(kSizeX, kOffsetY), CGXStyle().SetHorizontalAlignment(DT_RIGHT), gxOverride,
                   GX_NOREDRAW);
     SetStyleRange(CGXRange().SetCols(kName, kOffsetY), CGXStyle().SetInterior(GetSysColor(COLOR_WINDOW)), gxOverride,

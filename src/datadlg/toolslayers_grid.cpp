@@ -6,7 +6,7 @@
 namespace {
 
 const int kNumberWidth = 70;
-const int kNameWidth = 220;
+const int kNameWidth = 236;
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include <misc/datadlg/materialbitmap.h>
 
 #include "datadlg_env.h"
+#include "win32/surface.h"
 
 #include <cstdio>
 #include <cstring>
@@ -333,6 +334,59 @@ TEST_F(MaterialDialog, NewFormChoosesTheProfileInItsOwnDialog)
     }, true);
     EXPECT_EQ(Names(), (std::vector<std::string>{"", "Linen"}));
     EXPECT_EQ(materials[1].m_sizeY, 6);
+}
+
+TEST_F(MaterialDialog, PictureButtonSizeFromPictureAndPreview)
+{
+    Add("Denim", "", 0, 0);
+    auto centre = [](HWND preview) {
+        const MiscSurface shot = MiscCaptureWindow(preview);
+        return shot.row(shot.height / 2)[shot.width / 2];
+    };
+    Run([&](HWND dialog) {
+        MiscElement cell = Grid(dialog).Cell(2, MatGridCtrl::kFile);
+        const RECT r = cell.State().rect;
+        MiscClickAt(Grid(dialog).Window(), POINT{r.right - 4, (r.top + r.bottom) / 2}); // its "..." button
+        EXPECT_EQ(cell.Text(), Path("cotton.bmp"));
+        EXPECT_EQ(Grid(dialog).Cell(2, MatGridCtrl::kSizeX).Text(), "25.4");
+        EXPECT_EQ(Grid(dialog).Cell(2, MatGridCtrl::kSizeY).Text(), "12.7");
+        const HWND preview = GetDlgItem(dialog, IDC_MATERIAL_PREVIEW);
+        EXPECT_EQ(centre(preview), MiscPixelFromColor(RGB(0x80, 0x80, 0x80))); // the picture is shown
+        EXPECT_TRUE(Grid(dialog).Cell(2, MatGridCtrl::kSizeX).TypeText("3"));
+        EXPECT_TRUE(MiscClickButton(dialog, IDC_MATERIAL_SIZE_FROM_PICTURE));
+        EXPECT_EQ(Grid(dialog).Cell(2, MatGridCtrl::kSizeX).Text(), "25.4");
+        EXPECT_TRUE(Grid(dialog).Cell(1, MatGridCtrl::kSizeX).Click());
+        EXPECT_EQ(centre(preview), MiscPixelFromColor(GetSysColor(COLOR_WINDOW))); // entry 0 has none
+        EXPECT_TRUE(MiscClickButton(dialog, IDCANCEL));
+    }, [&](MiscScriptedUser& user) { user.ExpectFileOpen(Path("cotton.bmp")); });
+}
+
+TEST_F(MaterialDialog, WritingTheProfile)
+{
+    Add("Denim", "", 0, 0);
+    misc_test::WriteFile(Path("notes.txt"), "Shopping list\n");
+    int result = Run([&](HWND dialog) {
+        // A folder that does not exist cannot take the file.
+        EXPECT_TRUE(MiscSetControlText(dialog, IDC_MATERIAL_PATH, Path("no/such/folder/f.fpf").c_str()));
+        EXPECT_TRUE(MiscClickButton(dialog, IDOK));
+        // Another kind of file is overwritten only when the user says so.
+        EXPECT_TRUE(MiscSetControlText(dialog, IDC_MATERIAL_PATH, Path("notes.txt").c_str()));
+        EXPECT_TRUE(MiscClickButton(dialog, IDOK));
+        EXPECT_TRUE(IsWindow(dialog));
+        EXPECT_TRUE(MiscClickButton(dialog, IDOK));
+    }, [&](MiscScriptedUser& user) {
+        user.ExpectMessageBox(IDOK, ResourceText(IDS_MATERIAL_PROFILE_OPEN_FAILED));
+        user.ExpectMessageBox(IDNO, ResourceText(IDS_MATERIAL_OVERWRITE_FILE));
+        user.ExpectMessageBox(IDYES, ResourceText(IDS_MATERIAL_OVERWRITE_FILE));
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(misc_test::ReadFile(Path("notes.txt")).substr(0, 6), "Block\n");
+    // A file of blocks, whatever its name, is replaced without a question.
+    result = Run([&](HWND dialog) {
+        EXPECT_TRUE(MiscSetControlText(dialog, IDC_MATERIAL_PATH, Path("notes.txt").c_str()));
+        EXPECT_TRUE(MiscClickButton(dialog, IDOK));
+    });
+    EXPECT_EQ(result, 1);
 }
 
 } // namespace
