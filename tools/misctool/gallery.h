@@ -30,6 +30,7 @@ namespace misctool {
     X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
     X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change") \
     X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it") \
+    X("table_grid", GalleryTableGrid, "a table grid: headers, number, text, drop-down, check and picture cells, a selected row, a name being typed") \
     MISCTOOL_GALLERY_TABLES(X)
 
 // The data tables (gallery_tables.cpp).

@@ -9,8 +9,9 @@
 // scroll bars and the clipboard.
 //
 // Styles compose like the library's: a cell's own style over its row's, over its column's, over
-// the standard style (the headers have their own base styles). An attribute not set in a style
-// is taken from the one below.
+// the standard style. The headers have their own base styles, and a header cell does not take
+// the style of the column (or row) it heads. An attribute not set in a style is taken from the
+// one below. Values given to whole rows or columns go to their data cells, not to the headers.
 //
 // A grid comes into being either with Create, or over a control of a dialog template whose
 // window class is GX_GRID_CLASS, with SubclassDlgItem followed by Initialize. GXInit registers
@@ -247,6 +248,7 @@ public:
     BOOL GetIncludeFont() const { return (m_mask & kFont) != 0; }
     BOOL GetIncludeHorizontalAlignment() const { return (m_mask & kHAlign) != 0; }
     BOOL GetIncludeBitmap() const { return (m_mask & kBitmap) != 0; }
+    BOOL GetIncludeValueType() const { return (m_mask & kValueType) != 0; }
     BOOL IsEmpty() const { return m_mask == 0; }
 
     // Merges `o` into this style the way `mt` says.

@@ -32,14 +32,14 @@ bool ForwardEndKey(HWND editor, UINT vk, bool comboDropped)
     }
 }
 
-// A window that lost the focus tells the grid, unless the focus went to the grid itself or to
-// a window of the editor (the combo box's list).
+// A window that lost the focus tells the grid at once (so that a button the person pressed
+// finds the edit stored), unless the focus went to the grid itself or to a window of the editor.
 void ReportFocusLoss(HWND editor, HWND newFocus)
 {
     HWND grid = ::GetParent(editor);
     if (!grid || newFocus == grid || newFocus == editor || (newFocus && ::IsChild(editor, newFocus)))
         return;
-    ::PostMessageA(grid, GXM_EDITLOST, 0, 0);
+    ::SendMessageA(grid, GXM_EDITLOST, 0, 0);
 }
 
 class InplaceEdit : public CEdit {
@@ -190,15 +190,9 @@ void Editor::Close()
 {
     if (!m_wnd)
         return;
+    // The editor is closed before its window hides, so that the messages hiding sends (a lost
+    // focus) find no edit to end again.
     CWnd* wnd = m_wnd.get();
-    if (wnd->GetSafeHwnd()) {
-        if (m_combo)
-            static_cast<CComboBox*>(wnd)->ShowDropDown(FALSE);
-        const bool hadFocus = ::GetFocus() == wnd->m_hWnd || ::IsChild(wnd->m_hWnd, ::GetFocus());
-        wnd->ShowWindow(SW_HIDE);
-        if (hadFocus && m_grid.GetSafeHwnd())
-            m_grid.SetFocus();
-    }
     for (auto& slot : m_closed) {
         if (!slot) {
             slot = std::move(m_wnd);
@@ -210,6 +204,14 @@ void Editor::Close()
         m_closed[0] = std::move(m_wnd);
     }
     m_row = m_col = 0;
+    if (wnd->GetSafeHwnd()) {
+        if (m_combo)
+            static_cast<CComboBox*>(wnd)->ShowDropDown(FALSE);
+        const bool hadFocus = ::GetFocus() == wnd->m_hWnd || ::IsChild(wnd->m_hWnd, ::GetFocus());
+        wnd->ShowWindow(SW_HIDE);
+        if (hadFocus && m_grid.GetSafeHwnd())
+            m_grid.SetFocus();
+    }
     if (m_grid.GetSafeHwnd())
         m_grid.PostMessage(GXM_REAP);
 }

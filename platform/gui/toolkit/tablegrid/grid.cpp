@@ -259,13 +259,11 @@ BOOL CGXGridWnd::SetStyleRange(const CGXRange& range, const CGXStyle& style, GXM
     if (range.IsCells() || style.GetIncludeValue()) {
         CGXRange cells(range);
         if (!range.IsCells()) {
-            cells = range.Bounded(m.RowCount(), m.ColCount());
-            if (range.IsRows())
-                cells.left = 0; // a whole row includes its header cell
-            if (range.IsCols())
-                cells.top = 0;
+            cells = range.Bounded(m.RowCount(), m.ColCount()); // data cells; headers keep theirs
         }
-        const CGXStyle& applied = range.IsCells() ? style : CGXStyle().SetValue(style.GetValue());
+        CGXStyle valueOnly;
+        valueOnly.SetValue(style.GetValue());
+        const CGXStyle& applied = range.IsCells() ? style : valueOnly;
         const ROWCOL bottom = std::min(cells.bottom, m.RowCount());
         const ROWCOL right = std::min(cells.right, m.ColCount());
         if (cells.top > bottom || cells.left > right)

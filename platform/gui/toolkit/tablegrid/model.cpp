@@ -188,14 +188,24 @@ void Model::Compose(ROWCOL row, ROWCOL col, CGXStyle& out) const
     if (const CGXStyle* own = CellStyle(row, col))
         out = *own;
     out.SetValue(Value(row, col));
-    if (const CGXStyle* rs = m_rows[row].style.get())
+    // A header cell takes the header's look, not that of the column (or row) it heads.
+    if (const CGXStyle* rs = m_rows[row].style.get(); rs && (col != 0 || row == 0))
         out.LoadBaseStyle(*rs);
-    if (const CGXStyle* cs = m_cols[col].style.get())
+    if (const CGXStyle* cs = m_cols[col].style.get(); cs && row != 0)
         out.LoadBaseStyle(*cs);
     if (row == 0)
         out.LoadBaseStyle(m_colHeader);
     else if (col == 0)
         out.LoadBaseStyle(m_rowHeader);
+    // Numbers align right and check boxes sit in the middle, unless a style says otherwise.
+    if (!out.GetIncludeHorizontalAlignment()) {
+        const int type = out.GetIncludeValueType() ? out.GetValueType() : m_standard.GetValueType();
+        const WORD control = out.GetIncludeControl() ? out.GetControl() : m_standard.GetControl();
+        if (control == GX_IDS_CTRL_CHECKBOX)
+            out.SetHorizontalAlignment(DT_CENTER);
+        else if (type == GX_VT_NUMERIC)
+            out.SetHorizontalAlignment(DT_RIGHT);
+    }
     out.LoadBaseStyle(m_standard);
 }
 
@@ -205,9 +215,9 @@ WORD Model::ControlOf(ROWCOL row, ROWCOL col) const
         return GX_IDS_CTRL_STATIC;
     if (const CGXStyle* s = CellStyle(row, col); s && s->GetIncludeControl())
         return s->GetControl();
-    if (const CGXStyle* s = m_rows[row].style.get(); s && s->GetIncludeControl())
+    if (const CGXStyle* s = m_rows[row].style.get(); s && s->GetIncludeControl() && (col != 0 || row == 0))
         return s->GetControl();
-    if (const CGXStyle* s = m_cols[col].style.get(); s && s->GetIncludeControl())
+    if (const CGXStyle* s = m_cols[col].style.get(); s && s->GetIncludeControl() && row != 0)
         return s->GetControl();
     if (row == 0 || col == 0)
         return (row == 0 ? m_colHeader : m_rowHeader).GetControl();

@@ -73,7 +73,7 @@ public:
         CGXStyle style;
         g->ComposeStyleRowCol(row, col, &style);
         st.text = style.GetValue();
-        if ((row == 0 || col == 0) && st.text.empty() && !style.GetIncludeValue())
+        if ((row == 0 || col == 0) && st.text.empty())
             st.text = DefaultHeaderText(row, col);
         st.rect = g->CalcRectFromRowCol(row, col);
         st.selected = g->IsCellSelected(row, col) != FALSE;
@@ -114,6 +114,13 @@ public:
     bool Perform(HWND hwnd, const MiscItemPath& path, const MiscAction& a) override
     {
         CGXGridWnd* g = GridOf(hwnd);
+        if (g && path.IsWholeWindow() && a.verb == MiscVerb::PressKey) {
+            // Keys go to the grid as it stands: a person clicks it only when it lacks the focus.
+            if (::GetFocus() != hwnd && !::IsChild(hwnd, ::GetFocus()))
+                ::SetFocus(hwnd);
+            MiscPressKeyWith(a.value, a.modifiers, ::GetFocus());
+            return true;
+        }
         if (!g || path.IsWholeWindow())
             return MiscAutomationProvider::Perform(hwnd, path, a);
         ROWCOL row = 0, col = 0;
@@ -142,11 +149,14 @@ public:
             return col != GX_INVALID && TypeInto(*g, hwnd, row, col, cell, a.text);
         case MiscVerb::SetValue:
             return col != GX_INVALID && PickChoice(*g, hwnd, row, col, cell, a.value);
-        case MiscVerb::PressKey:
-            if (::GetFocus() != hwnd)
+        case MiscVerb::PressKey: {
+            ROWCOL r = 0, c = 0;
+            g->GetCurrentCell(r, c);
+            if (::GetFocus() != hwnd || r != row || (col != GX_INVALID && c != col))
                 MiscClickAt(hwnd, TextPoint(cell), WM_LBUTTONDOWN, 1, 0);
             MiscPressKeyWith(a.value, a.modifiers, hwnd);
             return true;
+        }
         default:
             return false;
         }
@@ -206,13 +216,15 @@ private:
         if (!ed || index < 0)
             return false;
         MiscElement item = MiscElement(ed).Item(index);
-        if (!item.Exists() || !item.Select())
+        if (!item.Exists())
             return false;
+        const std::string choice = item.Text();
+        item.Select(); // the choice stores the cell and closes the editor (its window may go)
         if (g.IsActiveCurrentCell()) { // the choice was the one shown: the list closes, Enter stores
             HWND focus = ::GetFocus();
             MiscPressKeyWith(VK_RETURN, 0, focus ? focus : ed);
         }
-        return !g.IsActiveCurrentCell();
+        return !g.IsActiveCurrentCell() && std::string(g.GetValueRowCol(row, col)) == choice;
     }
 };
 

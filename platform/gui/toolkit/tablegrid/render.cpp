@@ -189,14 +189,11 @@ void PaintCell(CDC& dc, FontCache& fonts, const Model& model, ROWCOL row, ROWCOL
     const bool selected = !header && st.selection && st.selection->IsCellInList(row, col) &&
                           !(row == st.curRow && col == st.curCol);
     UINT align = style.GetHorizontalAlignment();
-    if (!style.GetIncludeHorizontalAlignment() && style.GetValueType() == GX_VT_NUMERIC)
-        align = DT_RIGHT;
     COLORREF textColor = style.GetTextColor();
     if (header) {
-        const bool hot = st.selection && ((col == 0 && st.selection->IsRowInList(row)) ||
-                                          (row == 0 && row == 0 && col > 0 && st.curCol == col && false));
+        const bool hot = st.selection && col == 0 && row > 0 && st.selection->IsRowInList(row);
         theme.DrawHeaderItem(dc.GetSafeHdc(), r, hot ? MISC_TS_PRESSED : MISC_TS_NORMAL);
-        if (text.IsEmpty() && !style.GetIncludeValue())
+        if (text.IsEmpty())
             text = DefaultHeaderText(row, col);
         textColor = theme.TextColor(MiscThemeElement::HeaderItem, MISC_TS_NORMAL);
     } else {
@@ -220,8 +217,7 @@ void PaintCell(CDC& dc, FontCache& fonts, const Model& model, ROWCOL row, ROWCOL
         UINT cs = text == "1" ? MISC_TS_CHECKED : MISC_TS_NORMAL;
         if (!style.GetEnabled() || style.GetReadOnly())
             cs |= MISC_TS_DISABLED;
-        const UINT boxAlign = style.GetIncludeHorizontalAlignment() ? align : DT_CENTER;
-        theme.DrawCheckBox(dc.GetSafeHdc(), CheckBoxRect(r, boxAlign), cs);
+        theme.DrawCheckBox(dc.GetSafeHdc(), CheckBoxRect(r, align), cs);
         return;
     }
     case GX_IDS_CTRL_PUSHBTN: {

@@ -17,6 +17,14 @@ struct Key {
     bool isNumber = false;
 };
 
+// A quick look before the full conversion: a number starts with a digit, a sign or a point.
+bool MayBeNumber(const char* s)
+{
+    while (*s == ' ' || *s == '\t')
+        ++s;
+    return (*s >= '0' && *s <= '9') || *s == '-' || *s == '+' || *s == '.';
+}
+
 int CompareKey(const Key& a, const Key& b, const CGXSortInfo& info)
 {
     const bool numeric = info.sortType == CGXSortInfo::numeric ||
@@ -34,6 +42,59 @@ int CompareKey(const Key& a, const Key& b, const CGXSortInfo& info)
         c = info.bCase ? std::strcmp(a.text, b.text) : strcasecmp(a.text, b.text);
     }
     return info.sortOrder == CGXSortInfo::descending ? -c : c;
+}
+
+} // namespace
+
+namespace {
+
+// The order of `n` rows by one key: the common case, sorted with the key text (or number) next
+// to the row index so that the sort touches little memory. Equal keys fall back to the index,
+// which keeps the sort stable.
+std::vector<uint32_t> OrderBySingleKey(const std::vector<Key>& keys, const CGXSortInfo& info)
+{
+    struct Item {
+        const char* text;
+        double number;
+        uint32_t index;
+    };
+    const size_t n = keys.size();
+    bool allNumbers = true;
+    for (const Key& k : keys)
+        allNumbers = allNumbers && k.isNumber;
+    std::vector<Item> items(n);
+    for (size_t i = 0; i < n; ++i)
+        items[i] = Item{keys[i].text, keys[i].number, static_cast<uint32_t>(i)};
+    const bool desc = info.sortOrder == CGXSortInfo::descending;
+    if (info.sortType != CGXSortInfo::alphanumeric && allNumbers) {
+        std::sort(items.begin(), items.end(), [desc](const Item& a, const Item& b) {
+            if (a.number != b.number)
+                return desc ? a.number > b.number : a.number < b.number;
+            return a.index < b.index;
+        });
+    } else if (info.sortType != CGXSortInfo::numeric) {
+        auto by = [&items, desc](auto compare) {
+            std::sort(items.begin(), items.end(), [desc, compare](const Item& a, const Item& b) {
+                const int c = compare(a.text, b.text);
+                if (c)
+                    return desc ? c > 0 : c < 0;
+                return a.index < b.index;
+            });
+        };
+        if (info.bCase)
+            by([](const char* a, const char* b) { return std::strcmp(a, b); });
+        else
+            by([](const char* a, const char* b) { return strcasecmp(a, b); });
+    } else { // numbers and texts mixed under a numeric sort: the general comparison
+        std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+            const int c = CompareKey(keys[a.index], keys[b.index], info);
+            return c ? c < 0 : a.index < b.index;
+        });
+    }
+    std::vector<uint32_t> order(n);
+    for (size_t i = 0; i < n; ++i)
+        order[i] = items[i].index;
+    return order;
 }
 
 } // namespace
@@ -65,28 +126,37 @@ void CGXGridWnd::SortRows(CGXRange sortRange, CGXSortInfoArray& sortInfo, UINT f
             const CGXStyle* own = m_model->CellStyle(row, info.nRC);
             Key& key = keys[i * nk + k];
             GetSortKey(row, info.nRC, info, own ? *own : kNoStyle, key.text);
-            if (info.sortType != CGXSortInfo::alphanumeric)
+            if (info.sortType != CGXSortInfo::alphanumeric && MayBeNumber(key.text))
                 key.isNumber = tablegrid::ParseNumber(key.text, &key.number);
         }
     }
-    std::vector<uint32_t> order(n);
-    for (size_t i = 0; i < n; ++i)
-        order[i] = static_cast<uint32_t>(i);
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        for (size_t k = 0; k < nk; ++k) {
-            const int c = CompareKey(keys[a * nk + k], keys[b * nk + k], sortInfo[static_cast<INT_PTR>(k)]);
-            if (c)
-                return c < 0;
-        }
-        return false;
-    });
+    std::vector<uint32_t> order;
+    if (nk == 1) {
+        order = OrderBySingleKey(keys, sortInfo[0]);
+    } else {
+        order.resize(n);
+        for (size_t i = 0; i < n; ++i)
+            order[i] = static_cast<uint32_t>(i);
+        std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+            for (size_t k = 0; k < nk; ++k) {
+                const int c = CompareKey(keys[a * nk + k], keys[b * nk + k], sortInfo[static_cast<INT_PTR>(k)]);
+                if (c)
+                    return c < 0;
+            }
+            return a < b;
+        });
+    }
     // Rows move whole (cells, row style, height).
     std::vector<tablegrid::Row>& rows = m_model->Rows();
     std::vector<tablegrid::Row> sorted;
-    sorted.reserve(n);
+    sorted.reserve(rows.size());
+    for (ROWCOL r = 0; r < top; ++r)
+        sorted.push_back(std::move(rows[r]));
     for (uint32_t i : order)
         sorted.push_back(std::move(rows[top + i]));
-    std::move(sorted.begin(), sorted.end(), rows.begin() + top);
+    for (size_t r = static_cast<size_t>(bottom) + 1; r < rows.size(); ++r)
+        sorted.push_back(std::move(rows[r]));
+    rows.swap(sorted);
     m_model->ClearUndo();
     Update(flags);
 }

@@ -1,0 +1,110 @@
+// The table grid's selection by a person (clicks with Shift and Ctrl, keys) and scrolling.
+#include "tablegrid_fixture.h"
+
+using namespace guitest;
+
+namespace {
+
+using Rows = std::vector<ROWCOL>;
+
+TEST_F(TableGridTest, RowHeaderClicksSelectRowsWithShiftAndCtrl)
+{
+    Fill(8, 2);
+    ASSERT_TRUE(Cell(2, 0).Click());
+    EXPECT_EQ(SelectedRows(), Rows({2}));
+    ASSERT_TRUE(Cell(5, 0).Click(MISC_MOD_SHIFT)); // from the anchor to here
+    EXPECT_EQ(SelectedRows(), Rows({2, 3, 4, 5}));
+    ASSERT_TRUE(Cell(7, 0).Click(MISC_MOD_CONTROL)); // added
+    EXPECT_EQ(SelectedRows(), Rows({2, 3, 4, 5, 7}));
+    ASSERT_TRUE(Cell(3, 0).Click(MISC_MOD_CONTROL)); // taken out of the middle of a range
+    EXPECT_EQ(SelectedRows(), Rows({2, 4, 5, 7}));
+    EXPECT_TRUE(Cell(4, 0).State().selected);
+    EXPECT_FALSE(Cell(3, 0).State().selected);
+    ASSERT_TRUE(Cell(6, 0).Click()); // a plain click starts again
+    EXPECT_EQ(SelectedRows(), Rows({6}));
+    EXPECT_TRUE(grid.Saw("Selection 6,0"));
+}
+
+TEST_F(TableGridTest, WholeRowModeSelectsRowsFromAnyCellAndTheKeyboard)
+{
+    Fill(10, 3);
+    grid.GetParam()->EnableSelection(GX_SELFULL | GX_SELROWWHOLE);
+    ASSERT_TRUE(Cell(3, 2).Click());
+    EXPECT_EQ(SelectedRows(), Rows({3}));
+    ASSERT_TRUE(Cell(3, 2).PressKey(VK_DOWN, MISC_MOD_SHIFT));
+    ASSERT_TRUE(Cell(4, 2).PressKey(VK_DOWN, MISC_MOD_SHIFT));
+    EXPECT_EQ(SelectedRows(), Rows({3, 4, 5}));
+    ASSERT_TRUE(Grid().PressKey(VK_UP));
+    EXPECT_EQ(SelectedRows(), Rows({4}));
+    ROWCOL r = 0, c = 0;
+    EXPECT_TRUE(grid.GetCurrentCell(r, c));
+    EXPECT_EQ(r, 4u);
+    EXPECT_EQ(c, 2u);
+    ASSERT_TRUE(Cell(9, 1).Click(MISC_MOD_CONTROL));
+    EXPECT_EQ(SelectedRows(), Rows({4, 9}));
+}
+
+TEST_F(TableGridTest, CellModeWithoutRowsSelectedGivesTheCurrentRow)
+{
+    Fill(5, 3);
+    grid.GetParam()->EnableSelection(GX_SELNONE);
+    ASSERT_TRUE(Cell(2, 0).Click()); // row selection off: the header only moves the current cell
+    ASSERT_TRUE(Cell(4, 3).Click());
+    CRowColArray rows;
+    EXPECT_EQ(grid.GetSelectedRows(rows), 1u);
+    EXPECT_EQ(rows[0], 4u);
+    EXPECT_EQ(grid.GetSelectedRows(rows, TRUE, FALSE), 0u);
+}
+
+TEST_F(TableGridTest, ScrollingByBarWheelAndKeysKeepsTheSelection)
+{
+    Fill(500, 3);
+    ASSERT_TRUE(Cell(2, 0).Click());
+    ASSERT_TRUE(Cell(4, 0).Click(MISC_MOD_SHIFT));
+    const ROWCOL shown = grid.GetLastVisibleRow();
+    ASSERT_GT(shown, 3u);
+    ASSERT_LT(shown, 20u);
+
+    grid.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_GT(grid.GetTopRow(), 1u);
+    const ROWCOL afterPage = grid.GetTopRow();
+    ::SetFocus(grid.m_hWnd);
+    MiscSendMouse(grid.m_hWnd, WM_MOUSEWHEEL, 50, 50, -WHEEL_DELTA);
+    MiscSettle();
+    EXPECT_EQ(grid.GetTopRow(), afterPage + 3); // three rows a notch
+    EXPECT_EQ(SelectedRows(), Rows({2, 3, 4}));
+    EXPECT_TRUE(Cell(3, 1).State().rect.bottom <= 0 || grid.CalcRectFromRowCol(3, 1).IsRectEmpty());
+
+    grid.SendMessage(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(grid.GetLastVisibleRow(), 500u); // the last row is shown whole, not past it
+    EXPECT_LT(grid.GetTopRow(), 500u);
+    EXPECT_EQ(SelectedRows(), Rows({2, 3, 4}));
+
+    // Reaching a cell scrolls it back into view; Ctrl+End goes to the last row.
+    ASSERT_TRUE(Cell(3, 1).Click());
+    EXPECT_LE(grid.GetTopRow(), 3u);
+    ASSERT_TRUE(Grid().PressKey(VK_END, MISC_MOD_CONTROL));
+    EXPECT_EQ(grid.GetLastVisibleRow(), 500u);
+    ASSERT_TRUE(Grid().PressKey(VK_PRIOR)); // a page up: the current cell stays in view
+    ROWCOL r = 0, c = 0;
+    grid.GetCurrentCell(r, c);
+    EXPECT_LT(r, 500u - shown / 2);
+    EXPECT_FALSE(grid.CalcRectFromRowCol(r, c).IsRectEmpty());
+    SCROLLINFO si{sizeof si, SIF_ALL};
+    ASSERT_TRUE(grid.GetScrollInfo(SB_VERT, &si));
+    EXPECT_EQ(si.nPos, static_cast<int>(grid.GetTopRow()));
+    EXPECT_EQ(si.nMax, 500);
+}
+
+TEST_F(TableGridTest, HeaderCornerAndCtrlASelectTheTable)
+{
+    Fill(3, 2);
+    ASSERT_TRUE(Cell(0, 0).Click());
+    EXPECT_EQ(SelectedRows(), Rows({1, 2, 3}));
+    ASSERT_TRUE(Cell(2, 2).Click());
+    EXPECT_EQ(SelectedRows(), Rows({}));
+    ASSERT_TRUE(Grid().PressKey('A', MISC_MOD_CONTROL));
+    EXPECT_EQ(SelectedRows(), Rows({1, 2, 3}));
+}
+
+} // namespace
