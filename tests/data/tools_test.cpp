@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -218,6 +220,80 @@ TEST_F(ToolLists, Sorting)
     EXPECT_EQ(Contents(a), (Tools{{200, "a "}, {100, "A"}, {300, "b"}, {100, " C"}}));
     a.Sort(1, 1);
     EXPECT_EQ(Contents(a), (Tools{{100, " C"}, {300, "b"}, {200, "a "}, {100, "A"}}));
+}
+
+// Counts the times a file is put in place by a rename (how the profile replaces a file) while
+// it lives. The moves away from the temporary names are watched too: the kernel merges equal
+// events that follow one another, and these keep the arrivals apart.
+class ReplacementCounter {
+public:
+    explicit ReplacementCounter(const std::string& path)
+    {
+        const size_t slash = path.rfind('/');
+        m_name = path.substr(slash + 1);
+        m_fd = inotify_init1(IN_NONBLOCK);
+        if (m_fd >= 0)
+            inotify_add_watch(m_fd, path.substr(0, slash).c_str(), IN_MOVED_FROM | IN_MOVED_TO | IN_Q_OVERFLOW);
+    }
+    ~ReplacementCounter()
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+    bool Ok() const { return m_fd >= 0; }
+    // Replacements seen so far (-1 when events were lost).
+    int Count()
+    {
+        alignas(inotify_event) char buf[64 * 1024];
+        for (;;) {
+            const ssize_t n = read(m_fd, buf, sizeof buf);
+            if (n <= 0)
+                return m_count;
+            for (ssize_t at = 0; at < n;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(buf + at);
+                if (e->mask & IN_Q_OVERFLOW)
+                    m_count = -1;
+                else if (m_count >= 0 && (e->mask & IN_MOVED_TO) && e->len && m_name == e->name)
+                    ++m_count;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+            }
+        }
+    }
+
+private:
+    std::string m_name;
+    int m_fd = -1;
+    int m_count = 0;
+};
+
+TEST_F(ToolLists, SaveRewritesTheProfileOnceWithThePerKeyBytes)
+{
+    // A profile with CR LF lines, other sections around "Layers", a comment, keys out of order
+    // and keys above the largest number of the save.
+    const std::string start =
+        "[Before]\r\nA=1\r\n\r\n[Layers]\r\n; kept\r\n103=Old\r\nLastLayerNum=900\r\n"
+        "150=Stale\r\n900=Above\r\nOther=x\r\n\r\n[After]\r\nB=2\r\n";
+    ProfileReadInt("Layers", "LastLayerNum", 0, 1); // works out the profile's path
+    const std::string profile = KestProfile::m_namePath.GetString();
+    ASSERT_FALSE(profile.empty());
+    const std::string reference = dir + "/reference.ini";
+    WriteFile(profile, start);
+    WriteFile(reference, start);
+
+    CToolsArray a;
+    Set(a, {{400, "Marker"}, {103, " Pen "}, {120, "a\nb"}, {50, "Low"}});
+    ReplacementCounter counter(profile);
+    ASSERT_TRUE(counter.Ok());
+    ASSERT_EQ(a.SaveTools(), 0);
+    EXPECT_EQ(counter.Count(), 1) << profile;
+
+    // The same values written one key at a time.
+    ASSERT_TRUE(WritePrivateProfileStringA("Layers", "LastLayerNum", "400", reference.c_str()));
+    for (int n = 100; n <= 400; ++n) {
+        const char* value = n == 400 ? "Marker" : n == 103 ? "Pen" : n == 120 ? "a b" : "";
+        ASSERT_TRUE(WritePrivateProfileStringA("Layers", std::to_string(n).c_str(), value, reference.c_str()));
+    }
+    EXPECT_EQ(ReadFile(profile), ReadFile(reference));
 }
 
 } // namespace

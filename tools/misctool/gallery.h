@@ -37,7 +37,14 @@ namespace misctool {
     /* The toolkit's property grid (gallery_propgrid.cpp). */ \
     X("property_grid_control", GalleryPropertyGridControl, "the toolkit's property grid: a row in edit, help pane") \
     X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look") \
-    X("table_grid", GalleryTableGrid, "a table grid: headers, number, text, drop-down, check and picture cells, a selected row, a name being typed")
+    X("table_grid", GalleryTableGrid, "a table grid: headers, number, text, drop-down, check and picture cells, a selected row, a name being typed") \
+    X("table_grid", GalleryTableGrid, "a table grid: headers, number, text, drop-down, check and picture cells, a selected row, a name being typed") \
+    MISCTOOL_GALLERY_TABLES(X)
+
+// The data tables (gallery_tables.cpp).
+#define MISCTOOL_GALLERY_TABLES(X) \
+    X("tools_layers_table", GalleryToolsLayersTable, "the tool layers table with an imported tool list, a new layer and a name used twice") \
+    X("material_pattern", GalleryMaterialPattern, "the material pattern dialog with three materials, the second one's pattern in the preview")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

@@ -66,8 +66,6 @@ int CToolsArray::SaveTools()
     int last = 0;
     for (INT_PTR i = 0; i < m_nSize; ++i)
         last = std::max(last, static_cast<int>(m_pData[i].m_number));
-    // Every write is attempted; any that fails makes the answer 1.
-    bool failed = !ProfileWriteString(kSection, kLastKey, NumberKey(last), 1);
     // Keys are written up to the last valid number only: LoadTools reads no further, and a
     // stray huge number must not write billions of keys.
     const int lastKey = std::min(last, TOOLS_MAX_NUMBER);
@@ -76,11 +74,25 @@ int CToolsArray::SaveTools()
     for (INT_PTR i = m_nSize - 1; i >= 0; --i)
         if (m_pData[i].m_number >= 0 && m_pData[i].m_number <= lastKey)
             first[static_cast<size_t>(m_pData[i].m_number)] = i;
+    // "LastLayerNum" and every key from 100 up go to the profile in one replacement of the file,
+    // with exactly the bytes that writing them one by one gives: a key per write would rewrite
+    // the whole file up to 32,668 times.
+    const CString lastText = NumberKey(last);
+    const int keyCount = std::max(lastKey - TOOLS_MIN_NUMBER + 1, 0);
+    std::vector<CString> keys, values;
+    keys.reserve(static_cast<size_t>(keyCount));
+    values.reserve(static_cast<size_t>(keyCount));
+    std::vector<MiscProfileWrite> writes;
+    writes.reserve(static_cast<size_t>(keyCount) + 1);
+    writes.push_back({kSection, kLastKey, lastText});
     for (int n = TOOLS_MIN_NUMBER; n <= lastKey; ++n) {
         const INT_PTR i = first[static_cast<size_t>(n)];
-        if (!ProfileWriteString(kSection, NumberKey(n), i >= 0 ? ProfileName(m_pData[i].m_name) : CString(), 1))
-            failed = true;
+        keys.push_back(NumberKey(n));
+        values.push_back(i >= 0 ? ProfileName(m_pData[i].m_name) : CString());
     }
+    for (size_t k = 0; k < keys.size(); ++k)
+        writes.push_back({kSection, keys[k], values[k]});
+    bool failed = !ProfileWriteBatch(writes.data(), writes.size(), 1);
     CString listName;
     getNameByType(listName, COMBO_LIST_TOOL_NAME);
     CComboItemList list;
