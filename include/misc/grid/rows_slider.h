@@ -18,8 +18,8 @@ public:
     CInplaceSlider() = default;
     void SetItem(CCustomItemSlider* item) { m_pItem = item; }
     CCustomItemSlider* GetItem() const { return m_pItem; }
-    // Forgets the last reported position (a new window starts afresh).
-    void ResetReported() { m_nReported = kNone; }
+    // Moves the thumb for the program, not the person: nothing is reported for it.
+    void SetPosQuiet(int pos);
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -62,7 +62,6 @@ public:
     BOOL OnDrawItemValue(CDC& dc, CRect rcValue) override;
     void SetVisible(BOOL visible) override;
     void OnIndexChanged() override;
-    void OnDeselect() override;
 
 protected:
     friend class CInplaceSlider;
