@@ -70,10 +70,7 @@ BOOL CItemComboBox::_IsRunEditDlg()
 
 void CItemComboBox::_RunEditDlg()
 {
-    CRect rect = GetItemRect();
-    if (CXTPPropertyGridView* view = GetGrid())
-        view->ClientToScreen(&rect);
-    if (!misc_grid::RunListEditor(m_ComboType, rect))
+    if (!misc_grid::RunListEditor(m_ComboType, GetItemRect(), GetGrid()))
         return;
     CXTPPropertyGridItemConstraints* choices = GetConstraints();
     choices->RemoveAll();

@@ -4,8 +4,8 @@
 
 namespace misc_grid {
 
-// Runs the list editor for list type `type` beside `row` (screen coordinates); true when the
-// person closed it with OK.
-bool RunListEditor(int type, const CRect& row);
+// Runs the list editor for list type `type` beside `row` (client coordinates of `window`); true
+// when the person closed it with OK.
+bool RunListEditor(int type, const CRect& row, CWnd* window);
 
 } // namespace misc_grid
