@@ -44,8 +44,10 @@ void CKestPropertyGridItemEnum::OnDrawItemConstraint(CDC* dc, CXTPPropertyGridIt
     dc->FillSolidRect(&rc, back);
     int x = rc.left + 2;
     CXTPPropertyGrid* grid = GetPropertyGrid();
-    UINT image = static_cast<UINT>(constraint->m_dwData);
-    if (grid && constraint->m_dwData != static_cast<DWORD_PTR>(-1) && grid->GetImageManager()->HasImage(image)) {
+    // The choice's own image when it has one (its data is then the choice's number).
+    bool hasImage = constraint->m_nImage >= 0 || constraint->m_dwData != static_cast<DWORD_PTR>(-1);
+    UINT image = static_cast<UINT>(constraint->m_nImage >= 0 ? constraint->m_nImage : constraint->m_dwData);
+    if (grid && hasImage && grid->GetImageManager()->HasImage(image)) {
         CSize size = grid->GetImageManager()->GetImageSize(image);
         grid->GetImageManager()->DrawImage(dc, image, CPoint(x, rc.top + (rc.Height() - size.cy) / 2));
         x += size.cx + 4;
