@@ -30,6 +30,9 @@ namespace misctool {
     X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
     X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change") \
     X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it") \
+    /* The toolkit's property grid (gallery_propgrid.cpp). */ \
+    X("property_grid_control", GalleryPropertyGridControl, "the toolkit's property grid: a row in edit, help pane") \
+    X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look") \
     MISCTOOL_GALLERY_ROWS(X)
 
 // The property grid's custom rows (gallery_rows.cpp): a grid with one row of each kind, one selected.
