@@ -100,7 +100,7 @@ TEST_F(ComboRowTest, OnlyCtrlOpensTheListEditor)
     {
         MiscScriptedUser user;
         user.ExpectDialog(IDD_LBEDIT, [](MiscModal& m) { MiscClickButton(m.hwnd, IDCANCEL); });
-        PressButton(row, MK_CONTROL);
+        PressButton(row, MISC_MOD_CONTROL);
         EXPECT_TRUE(user.AllDone());
         EXPECT_EQ(ListTexts(), (std::vector<std::string>{"Cotton", "Wool"})) << "cancel changes nothing";
         EXPECT_FALSE(Dropped(row));
@@ -108,7 +108,7 @@ TEST_F(ComboRowTest, OnlyCtrlOpensTheListEditor)
     {
         MiscScriptedUser user;
         user.ExpectDialog(IDD_LBEDIT, [](MiscModal& m) { MiscClickButton(m.hwnd, IDOK); });
-        RightClickValue(row, MK_CONTROL);
+        RightClickCaption(row, MISC_MOD_CONTROL);
         EXPECT_TRUE(user.AllDone()) << "a right click with Ctrl opens it too";
         EXPECT_EQ(ListTexts(), (std::vector<std::string>{"Denim", "Tweed"})) << "reloaded from the stored list";
         EXPECT_EQ(Choices(row), ListTexts());
@@ -119,7 +119,7 @@ TEST_F(ComboRowTest, WithoutAListTypeCtrlStillDropsTheListDown)
 {
     CItemComboBox* row = Combo(0, {"Cotton", "Wool"}, false);
     MiscScriptedUser user;
-    PressButton(row, MK_CONTROL);
+    PressButton(row, MISC_MOD_CONTROL);
     EXPECT_TRUE(Dropped(row));
     EXPECT_TRUE(user.AllDone());
     // Choosing an entry reports the change.
@@ -136,7 +136,7 @@ TEST_F(ComboRowTest, AReadOnlyRowOpensNothing)
     MiscScriptedUser user;
     ClickCaption(row);
     EXPECT_FALSE(Shows(row->GetInplaceButton()));
-    RightClickValue(row, MK_CONTROL);
+    RightClickCaption(row, MISC_MOD_CONTROL);
     EXPECT_TRUE(user.AllDone());
     EXPECT_FALSE(Dropped(row));
 }

@@ -60,11 +60,25 @@ TEST_F(DrawnRowTest, TheSwatchIsFilledWithTheColour)
     m_grid.Refresh();
     MiscSettle();
     MiscSurface shot = MiscCaptureWindow(ViewHwnd());
-    CRect v = rect->GetValueRect();
-    EXPECT_EQ(PixelAt(shot, v.left + 2 + 9, v.CenterPoint().y), RGB(255, 0, 0)) << "inside the swatch";
-    EXPECT_EQ(PixelAt(shot, v.left + 2, v.CenterPoint().y), RGB(0, 0, 0)) << "its black outline";
-    CRect c = circle->GetValueRect();
-    EXPECT_EQ(PixelAt(shot, c.left + 2 + c.Height() / 2, c.CenterPoint().y), RGB(0, 0, 255));
+    // Along the middle of each value area: the background, then the black outline, then the fill.
+    auto swatch = [&](CXTPPropertyGridItem* row, int* width) {
+        CRect v = row->GetValueRect();
+        int y = v.CenterPoint().y;
+        int x = v.left;
+        while (x < v.right && PixelAt(shot, x, y) != RGB(0, 0, 0))
+            ++x;
+        int start = x;
+        COLORREF fill = x + 1 < v.right ? PixelAt(shot, x + 1, y) : CLR_INVALID;
+        while (x + 1 < v.right && PixelAt(shot, x + 1, y) == fill)
+            ++x;
+        *width = x + 2 - start;
+        return fill;
+    };
+    int width = 0;
+    EXPECT_EQ(swatch(rect, &width), RGB(255, 0, 0));
+    EXPECT_EQ(width, 18) << "the rectangle is 18 pixels wide, outline included";
+    EXPECT_EQ(swatch(circle, &width), RGB(0, 0, 255));
+    EXPECT_NEAR(width, circle->GetValueRect().Height() + 1, 2) << "the circle is as wide as the row is high";
 }
 
 class BmpRowTest : public RowsTest {

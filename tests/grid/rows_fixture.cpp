@@ -34,28 +34,36 @@ CRect RowsTest::Placed(CWnd& child)
     return r;
 }
 
+// Clicks come a second apart, as a person's would, so that two are never a double click.
+void RowsTest::Pause() { MiscAdvanceClock(1000); }
+
 void RowsTest::ClickValue(CXTPPropertyGridItem* row, UINT modifiers)
 {
+    Pause();
     MiscClickAt(ViewHwnd(), row->GetValueRect().CenterPoint(), WM_LBUTTONDOWN, 1, modifiers);
     MiscSettle();
 }
 
 void RowsTest::ClickValueAt(CXTPPropertyGridItem* row, int x)
 {
+    Pause();
     MiscClickAt(ViewHwnd(), CPoint(x, row->GetItemRect().CenterPoint().y));
     MiscSettle();
 }
 
 void RowsTest::ClickCaption(CXTPPropertyGridItem* row, UINT modifiers)
 {
+    Pause();
     CRect r = row->GetItemRect();
     MiscClickAt(ViewHwnd(), CPoint(View().GetDividerPos() - 10, r.CenterPoint().y), WM_LBUTTONDOWN, 1, modifiers);
     MiscSettle();
 }
 
-void RowsTest::RightClickValue(CXTPPropertyGridItem* row, UINT modifiers)
+void RowsTest::RightClickCaption(CXTPPropertyGridItem* row, UINT modifiers)
 {
-    MiscClickAt(ViewHwnd(), row->GetValueRect().CenterPoint(), WM_RBUTTONDOWN, 1, modifiers);
+    Pause();
+    CRect r = row->GetItemRect();
+    MiscClickAt(ViewHwnd(), CPoint(View().GetDividerPos() - 10, r.CenterPoint().y), WM_RBUTTONDOWN, 1, modifiers);
     MiscSettle();
 }
 

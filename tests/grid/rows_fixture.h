@@ -65,11 +65,12 @@ protected:
     bool Shows(CWnd& child) { return child.GetSafeHwnd() && child.IsWindowVisible(); }
 
     // Clicks, as the person would, in a row's value area (at its centre, or at x) or on its
-    // caption.
+    // caption (the value area of a selected row may be covered by its edit).
     void ClickValue(CXTPPropertyGridItem* row, UINT modifiers = 0);
     void ClickValueAt(CXTPPropertyGridItem* row, int x);
     void ClickCaption(CXTPPropertyGridItem* row, UINT modifiers = 0);
-    void RightClickValue(CXTPPropertyGridItem* row, UINT modifiers = 0);
+    void RightClickCaption(CXTPPropertyGridItem* row, UINT modifiers = 0);
+    void Pause();
     // Moves the selection away to the row "Other".
     void Deselect() { ClickCaption(m_other); }
     // Types text into the focused window and presses Enter.

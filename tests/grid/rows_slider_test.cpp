@@ -31,7 +31,9 @@ TEST_F(SliderRowTest, TheSliderStandsRightOfTheNumberText)
     EXPECT_EQ(m_owner.Changes(), 0) << "showing the slider reports nothing";
 
     row->EnableStrValueDisplay(true);
-    CString text = "a rather long display text";
+    CString text = "very transparent";
+    ASSERT_GT(TextWidth(View(), text), TextWidth(View(), "XXXXXXXX"));
+    ASSERT_LT(TextWidth(View(), text) + 2, value.Width());
     row->SetStrValueDisplay(text);
     m_grid.Refresh();
     MiscSettle();
@@ -132,7 +134,7 @@ TEST_F(SpinRowTest, RefreshingFromTheNumberReportsIt)
     auto* row = Add(new CCustomItemSpin(CString("Angle")));
     row->SetNumber(12.345f);
     row->UpdateFromNumber();
-    EXPECT_NEAR(row->GetDouble(), 12.345, 1e-5);
+    EXPECT_DOUBLE_EQ(row->GetDouble(), 12.35) << "the shown text is what was applied";
     EXPECT_STREQ(row->GetValue(), "12.35");
     EXPECT_EQ(m_owner.Changes(row), 1);
 }
