@@ -44,7 +44,21 @@ namespace misctool {
 // The data tables (gallery_tables.cpp).
 #define MISCTOOL_GALLERY_TABLES(X) \
     X("tools_layers_table", GalleryToolsLayersTable, "the tool layers table with an imported tool list, a new layer and a name used twice") \
-    X("material_pattern", GalleryMaterialPattern, "the material pattern dialog with three materials, the second one's pattern in the preview")
+    X("material_pattern", GalleryMaterialPattern, "the material pattern dialog with three materials, the second one's pattern in the preview") \
+    MISCTOOL_GALLERY_ROWS(X)
+
+// The property grid's custom rows (gallery_rows.cpp): a grid with one row of each kind, one selected.
+#define MISCTOOL_GALLERY_ROWS(X) \
+    X("property_row_number", GalleryRowNumber, "a number row with its unit, its edit open") \
+    X("property_row_combo", GalleryRowCombo, "a combo row selected: its drop-down button at the right") \
+    X("property_row_combo_dropped", GalleryRowComboDropped, "the combo row with its list of materials dropped down") \
+    X("property_row_check", GalleryRowCheck, "a three-state check-box row selected, its box indeterminate") \
+    X("property_row_slider", GalleryRowSlider, "a slider row selected: the number, then the slider") \
+    X("property_row_spin", GalleryRowSpin, "a spin row selected: its spin button at the right") \
+    X("property_row_enum", GalleryRowEnum, "an image choice row selected, showing an initial text that is no choice") \
+    X("property_row_button", GalleryRowButton, "a push-button row selected") \
+    X("property_row_swatch", GalleryRowSwatch, "a colour-swatch row selected") \
+    X("property_row_bmp", GalleryRowBmp, "a bitmap choice row selected: the chosen slice of the strip")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
