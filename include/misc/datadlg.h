@@ -2,3 +2,5 @@
 // Public interface of the data subsystem's dialogs. Each class family has its own header under
 // misc/datadlg/.
 #include <afx.h>
+#include "misc/datadlg/comment_dlg.h"
+#include "misc/datadlg/versions_dlg.h"
