@@ -29,7 +29,13 @@ namespace misctool {
     X("sample_dialog_office2003", GallerySampleDialogOffice2003, "the sample dialog in the Office-style look") \
     X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
     X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change") \
-    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it")
+    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it") \
+    MISCTOOL_GALLERY_VERSIONS(X)
+
+// Version history (gallery_versions.cpp).
+#define MISCTOOL_GALLERY_VERSIONS(X) \
+    X("versions", GalleryVersions, "a document's version list with one version selected") \
+    X("version_comment", GalleryVersionComment, "the comment asked for at a save, with a stored copy ticked")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
