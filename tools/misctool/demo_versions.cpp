@@ -8,6 +8,7 @@
 #include <win32/surface.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -226,6 +227,8 @@ int DemoVersions(Context& ctx, const std::string& outDir)
         << "\n";
     std::string path;
     if (!outDir.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(outDir, ignored);
         path = outDir + "/versions_document.bin";
     } else {
         char folder[256];
