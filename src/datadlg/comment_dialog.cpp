@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "misc/datadlg/versions_dlg.h"
 #include "misc/frame/profile.h"
 
 namespace {
@@ -38,6 +39,7 @@ CCommentDialog::CCommentDialog(CVersionsData* versions, CWnd* parent)
 BOOL CCommentDialog::OnInitDialog()
 {
     CVmxDialog::OnInitDialog();
+    vmxSetIcon(this, ResourceModule(), IDI_MISC_VERSION_HISTORY);
     m_comment.SubclassDlgItem(IDC_MISC_COMMENT_TEXT, this);
     SetDlgItemText(IDC_MISC_COMMENT_DATE, m_dateTime.Format("%c"));
     SetDlgItemText(IDC_MISC_COMMENT_SAVED_BY, m_savedBy);

@@ -57,6 +57,7 @@ CVersionsDialog::CVersionsDialog(CVersionsDlg* owner, CWnd* parent)
 BOOL CVersionsDialog::OnInitDialog()
 {
     CVmxDialog::OnInitDialog();
+    vmxSetIcon(this, ResourceModule(), IDI_MISC_VERSION_HISTORY);
     if (!m_pOwner->m_titleSuffix.IsEmpty()) {
         CString title;
         GetWindowText(title);

@@ -81,6 +81,7 @@ TEST_F(VersionsDialog, ColumnsRowsAndTitle)
 {
     HostVersions host(&versions, nullptr, " - coat.pat");
     std::string title;
+    LRESULT icon = 0;
     std::vector<int> widths;
     std::vector<std::vector<std::string>> cells;
     EXPECT_EQ(Run(host, [&](MiscModal& m) {
@@ -88,6 +89,7 @@ TEST_F(VersionsDialog, ColumnsRowsAndTitle)
                   CString text;
                   dlg->GetWindowText(text);
                   title = text.GetString();
+                  icon = SendMessage(m.hwnd, WM_GETICON, ICON_BIG, 0);
                   auto* list = static_cast<CListCtrl*>(dlg->GetDlgItem(IDC_MISC_VERSIONS_LIST));
                   for (int c = 0; c < 4; ++c)
                       widths.push_back(list->GetColumnWidth(c));
@@ -100,6 +102,7 @@ TEST_F(VersionsDialog, ColumnsRowsAndTitle)
               }),
               0);
     EXPECT_EQ(title, "Version History - coat.pat");
+    EXPECT_NE(icon, 0);
     // "Date" + 85, "Saved by" + 73, twice "Stored copy" + 73, twice "Comments" + 250.
     EXPECT_EQ(widths, (std::vector<int>{4 + 85, 8 + 73, 22 + 73, 16 + 250}));
     ASSERT_EQ(cells.size(), 3u);

@@ -20,6 +20,8 @@ MISC_PUBLIC_BEGIN
 #define IDC_MISC_VERSIONS_COMMENTS 1452
 #define IDC_MISC_VERSIONS_DELETE 1453
 #define IDC_MISC_VERSIONS_DELETE_COPY 1454
+// The icon of both version dialogs.
+#define IDI_MISC_VERSION_HISTORY 469
 // Resource strings: column headings and the stored-copy column's yes and no.
 #define IDS_MISC_VERSION_COL_DATE 28703
 #define IDS_MISC_VERSION_COL_SAVED_BY 28704
