@@ -6,3 +6,5 @@
 #include "misc/datadlg/lbedit.h"
 #include "misc/datadlg/locate.h"
 #include "misc/datadlg/vmxcombo.h"
+#include "misc/datadlg/comment_dlg.h"
+#include "misc/datadlg/versions_dlg.h"

@@ -71,6 +71,19 @@ def value_list():
     return img
 
 
+def versions():
+    """The version history's icon: three pages of a document stacked, the newest in front."""
+    img = blank()
+    for i, shade in enumerate(((160, 160, 160, 255), (200, 200, 200, 255), (255, 255, 255, 255))):
+        x, y = 3 + i * 5, 2 + i * 5
+        rect(img, x, y, x + 16, y + 20, (0, 0, 0, 255))
+        rect(img, x + 1, y + 1, x + 15, y + 19, shade)
+    for row in range(3):
+        y = 17 + row * 4
+        rect(img, 15, y, 27, y + 2, (0, 120, 215, 255))
+    return img
+
+
 def dib(img):
     header = struct.pack('<IiiHHIIiiII', 40, SIZE, SIZE * 2, 1, 32, 0, SIZE * SIZE * 4, 0, 0, 0, 0)
     pixels = b''.join(struct.pack('<BBBB', b, g, r, a) for row in reversed(img) for (r, g, b, a) in row)
@@ -96,3 +109,4 @@ def write(path, img, cursor=False, hotspot=(0, 0)):
 write('splitter_x.cur', splitter_x(), cursor=True, hotspot=(16, 16))
 write('property.ico', property_sheet())
 write('value_list.ico', value_list())
+write('versions.ico', versions())

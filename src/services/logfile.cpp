@@ -24,12 +24,34 @@ void CopyBounded(char* out, size_t size, const char* text)
     out[n] = '\0';
 }
 
-// A path this system can open as it is: absolute, or a Windows path with a drive letter.
-bool IsAbsolutePath(const char* path)
+// Windows programs store paths with a drive letter; this system has one root, which the drive
+// letter names: "D:\\logs\\app.log" is "/logs/app.log". Answers whether the path had one and
+// writes its native form.
+bool DriveToRoot(const char* path, CString& native)
 {
     char drive[_MAX_DRIVE];
     _splitpath(path, drive, nullptr, nullptr, nullptr);
-    return drive[0] != '\0' || path[0] == '/';
+    if (!drive[0])
+        return false;
+    native = MiscNativePath(path + 2).c_str();
+    if (native.IsEmpty() || native[0] != '/')
+        native.Insert(0, '/');
+    return true;
+}
+
+// The temporary folder as an absolute path with its trailing separator: a relative $TMPDIR is
+// taken from the current folder now, so the resolved log path never depends on it again.
+CString AbsoluteTempFolder()
+{
+    char temp[256];
+    DWORD n = GetTempPathA(sizeof temp, temp);
+    if (n == 0 || n >= sizeof temp)
+        std::strcpy(temp, "/tmp/");
+    char full[_MAX_PATH];
+    CString folder = _fullpath(full, temp, sizeof full) ? full : temp;
+    if (folder.IsEmpty() || folder[folder.GetLength() - 1] != '/')
+        folder += '/';
+    return folder;
 }
 
 int BoundedLength(const char* format, va_list args)
@@ -86,16 +108,14 @@ void CLogFile::ResolveFileName()
         if (std::strcmp(m_fileName, "NULL") == 0)
             std::strcpy(m_fileName, "vmx.log");
     }
-    if (IsAbsolutePath(m_fileName))
+    if (m_fileName[0] == '/')
         return;
-    // A relative path (or one starting with a separator but no drive) goes below the temporary
-    // folder; its '\' separators, written by the Windows programs, become '/'.
-    char temp[256];
-    DWORD n = GetTempPathA(sizeof temp, temp);
-    if (n == 0 || n >= sizeof temp)
-        std::strcpy(temp, "/tmp/");
-    CString full = CString(temp) + m_fileName;
-    full.Replace('\\', '/');
+    CString full;
+    if (!DriveToRoot(m_fileName, full)) {
+        // A relative path (or one starting with '\\' but no drive) goes below the temporary
+        // folder; its '\\' separators, written by the Windows programs, become '/'.
+        full = AbsoluteTempFolder() + MiscNativePath(m_fileName).c_str();
+    }
     CopyBounded(m_fileName, sizeof m_fileName, full);
 }
 

@@ -256,11 +256,17 @@ TEST_F(Materials, PicturesThatDoNotLoad)
     EXPECT_EQ(Names(a), (std::vector<std::string>{"", "A", "Broken"})); // read before the error
     EXPECT_EQ(Load(a, Block("A", picture) + "End\n", 0, 1), MATERIAL_LOAD_OK);
 
-    // A block that fails keeps its material by name only, without a picture file.
-    ASSERT_EQ(Load(a, "Block\nMaterial Cut\nFile " + picture + "\nSize 5 5 \nstray\n"), MATERIAL_LOAD_BAD_BLOCK);
+    // A block that fails part-way keeps what was read of it, its picture file included, but
+    // loads no picture.
+    ASSERT_EQ(Load(a, "Block\nMaterial Cut\nFile " + picture + "\nSize 5 6 \nstray\n"), MATERIAL_LOAD_BAD_BLOCK);
     ASSERT_EQ(Names(a), (std::vector<std::string>{"", "Cut"}));
-    EXPECT_STREQ(a[1].m_file, "");
-    EXPECT_EQ(a[1].m_sizeX, 0.0);
+    EXPECT_EQ(std::string(a[1].m_file), picture);
+    EXPECT_EQ(a[1].m_sizeX, 5.0);
+    EXPECT_EQ(a[1].m_sizeY, 6.0);
+    EXPECT_EQ(a[1].m_pImage, nullptr);
+    ASSERT_EQ(Load(a, "Block\nMaterial Cut\nWeight 2 kg\n"), MATERIAL_LOAD_BAD_BLOCK);  // file ends
+    EXPECT_EQ(a[1].m_weight, 2.0);
+    EXPECT_EQ(std::string(a[1].m_weightText.GetString()), "kg");
 }
 
 TEST_F(Materials, WindowsPathsResolveInTheProfilesFolder)

@@ -31,15 +31,10 @@ std::vector<std::string> SavedBy(CVersionsData& data)
     return out;
 }
 
-// Every test starts without a storage file and leaves none behind.
+// The storage file belongs to the writer that made it, so each test's writer takes it along.
 class Versions : public ::testing::Test {
 protected:
-    void SetUp() override { CVersionsData::SetTmpVersionsStorage(nullptr); }
-    void TearDown() override
-    {
-        writer.CloseTempFile();
-        CVersionsData::SetTmpVersionsStorage(nullptr);
-    }
+    void SetUp() override { ASSERT_EQ(CVersionsData::GetTmpVersionsStorage(nullptr), nullptr); }
     StdioReadWrite writer;
 };
 
@@ -245,7 +240,6 @@ TEST_F(Versions, StoredCopiesAreShrunkIntoTheDocumentAndBack)
 
 TEST_F(Versions, WriteVersionInfoWithoutStorageWritesNothing)
 {
-    CVersionsData::SetTmpVersionsStorage(nullptr);
     struct NoTemp : StdioReadWrite {
         FILE* GetTempfile() override { return nullptr; }
     } noTemp;
@@ -313,7 +307,6 @@ TEST_F(Versions, ConvertsToAndFromTheVersionArray)
 
 TEST_F(Versions, ConvertWithoutATemporaryFileDropsTheCopies)
 {
-    CVersionsData::SetTmpVersionsStorage(nullptr);
     struct NoTemp : StdioReadWrite {
         FILE* GetTempfile() override { return nullptr; }
     } noTemp;

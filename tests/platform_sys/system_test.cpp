@@ -183,6 +183,9 @@ TEST(SystemFiles, TempPathAndNames)
     EXPECT_EQ(name.substr(0, dir.size() + 4), dir + "/pre");
     EXPECT_EQ(name.substr(name.size() - 4), ".tmp");
     EXPECT_NE(GetFileAttributesA(buf), INVALID_FILE_ATTRIBUTES);
+    struct stat st;
+    ASSERT_EQ(stat(buf, &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);  // only its user reads a temporary file
     char second[MAX_PATH];
     EXPECT_NE(GetTempFileNameA(dir.c_str(), "prefix", 0, second), 0u);
     EXPECT_STRNE(buf, second);

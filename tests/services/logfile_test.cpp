@@ -8,6 +8,7 @@
 
 #include <regex>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using misc_test::ReadFile;
@@ -80,17 +81,34 @@ TEST_F(LogFile, PathFromTheProfile)
     EXPECT_EQ(ReadFile(absolute), "y\n");
 }
 
-TEST_F(LogFile, DriveLetterPathIsUsedUnchanged)
+// Paths written by the Windows programs, and a temporary folder given relative to the current one.
+TEST_F(LogFile, DriveLettersNameTheRootAndARelativeTempFolderIsFixedOnce)
 {
     std::string here = misc_test::MakeTempDir("cwd");
     char old[4096];
     ASSERT_TRUE(getcwd(old, sizeof old));
     ASSERT_EQ(chdir(here.c_str()), 0);
-    CLogFile log("D:\\logs\\app.log", 1, 0, 0, 0);
+    std::string windowsPath = "D:" + tmp + "\\app.log";
+    for (char& c : windowsPath)
+        if (c == '/')
+            c = '\\';
+    CLogFile log(windowsPath.c_str(), 1, 0, 0, 0);
     log.Add("z");
-    EXPECT_STREQ(log.m_fileName, "D:\\logs\\app.log");
-    EXPECT_EQ(ReadFile(here + "/D:\\logs\\app.log"), "z\n");
+    EXPECT_EQ(std::string(log.m_fileName), tmp + "/app.log");
+    EXPECT_EQ(ReadFile(tmp + "/app.log"), "z\n");
+
+    mkdir((here + "/tmpd").c_str(), 0755);
+    setenv("TMPDIR", "tmpd", 1);
+    CLogFile relative(1, 0, 0, 0);
+    relative.Add("one");
+    relative.Add("two");
+    EXPECT_EQ(std::string(relative.m_fileName), here + "/tmpd/vmx.log");
+    EXPECT_EQ(ReadFile(here + "/tmpd/vmx.log"), "one\ntwo\n");
     ASSERT_EQ(chdir(old), 0);
+    // Still the same file from another current folder.
+    relative.Add("three");
+    EXPECT_EQ(ReadFile(here + "/tmpd/vmx.log"), "one\ntwo\nthree\n");
+    setenv("TMPDIR", tmp.c_str(), 1);
 }
 
 TEST_F(LogFile, LineLayoutByFlags)

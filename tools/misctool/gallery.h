@@ -58,7 +58,13 @@ namespace misctool {
     X("property_row_enum", GalleryRowEnum, "an image choice row selected, showing an initial text that is no choice") \
     X("property_row_button", GalleryRowButton, "a push-button row selected") \
     X("property_row_swatch", GalleryRowSwatch, "a colour-swatch row selected") \
-    X("property_row_bmp", GalleryRowBmp, "a bitmap choice row selected: the chosen slice of the strip")
+    X("property_row_bmp", GalleryRowBmp, "a bitmap choice row selected: the chosen slice of the strip") \
+    MISCTOOL_GALLERY_VERSIONS(X)
+
+// Version history (gallery_versions.cpp).
+#define MISCTOOL_GALLERY_VERSIONS(X) \
+    X("versions", GalleryVersions, "a document's version list with one version selected") \
+    X("version_comment", GalleryVersionComment, "the comment asked for at a save, with a stored copy ticked")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

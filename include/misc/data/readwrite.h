@@ -39,7 +39,8 @@ public:
     // keeps it as the temporary file (replacing, without closing, any earlier one) and answers
     // it; null when it cannot be opened.
     virtual FILE* GetTempfile();
-    // Closes the temporary file through fclose; FALSE when none is open. The file stays on disk.
+    // Closes the temporary file through fclose; FALSE when none is open. The file stays on disk,
+    // unless it is the version history's storage: its stored copies go with it.
     virtual bool CloseTempFile();
     virtual void rewind(FILE* file);
     virtual unsigned fread(void* buffer, unsigned size, unsigned count, FILE* file);

@@ -125,13 +125,17 @@ public:
     // The version section: the stored copies (copyShrinkVersionsStorage), then the list.
     void writeVersionInfo(FILE* out);
     // Writes tag 48 and the stored copies of the records that still have one, moving them into
-    // a new storage file whose offsets the records then carry.
+    // a new storage file whose offsets the records then carry. The old storage is closed and
+    // removed from disk; when no new one can be made the old one stays.
     void copyShrinkVersionsStorage(FILE* out);
     // Reads a stored-copies section (after its tag 48) from `source` into `storage` (or skips
     // it when storage is null).
     static void copyVersionToTmp(CUniversalReadWrite* writer, FILE* source, FILE* storage);
-    // The process's storage file, created through `writer` when there is none yet.
+    // The process's storage file, created through `writer` when there is none yet; that writer
+    // owns it (closing its temporary file, or its destruction, makes the history forget it).
     static FILE* GetTmpVersionsStorage(CUniversalReadWrite* writer);
+    // Hands `storage` to the history, which closes it when it replaces it. The storage it had is
+    // forgotten, not closed.
     static void SetTmpVersionsStorage(FILE* storage);
 
     void ConvertToDBT(CVersionArray& array) const;

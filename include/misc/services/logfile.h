@@ -5,8 +5,9 @@
 // A line is: the time stamp "DD:MM:YYYY hh:mm:ss:mmm " (when m_addTime), the user name and a
 // blank (when m_addUser), the message, "\n". The file is m_fileName; when that is empty, the key
 // "log file" of the section "Kestrel Mark" of the user profile file, or "vmx.log" when the key is
-// missing. A relative path is taken from the temporary folder; an absolute path (or a Windows
-// path with a drive letter) is used as it is.
+// missing. A relative path is taken from the temporary folder (made absolute when the path is
+// resolved); an absolute path is used as it is; a Windows path with a drive letter is taken from
+// this system's root ("D:\\logs\\app.log" is "/logs/app.log").
 #include <afx.h>
 
 #include <type_traits>

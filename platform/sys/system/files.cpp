@@ -371,7 +371,8 @@ UINT GetTempFileNameA(LPCSTR path, LPCSTR prefix, UINT unique, LPSTR buffer)
             miscsys::CopyOut(full, buffer, MAX_PATH);
             return unique;
         }
-        int fd = open(full.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Private to the user, as the files in a Windows user's temporary folder are.
+        int fd = open(full.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0) {
             close(fd);
             miscsys::CopyOut(full, buffer, MAX_PATH);

@@ -164,13 +164,9 @@ int CMaterialArray::read_mat_block(FILE* file, const char* profilePath, int requ
         skip = 0;
     if (!skip)
         record.Clear(1);
-    // A block that fails leaves its record with only its name, as a block whose picture does
-    // not load does: never a picture file without its picture.
-    auto fail = [&record, skip]() {
-        if (!skip)
-            record.Clear(1);
-        return 0;
-    };
+    // A block that fails part-way keeps what was read of it, its picture file included; the
+    // picture itself is loaded only for a complete block.
+    auto fail = []() { return 0; };
     for (;;) {
         if (!ReadKeywordLine(file, line, kLineSize, &key, &rest, &third))
             return fail();

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "../versions/storage_owner.h"
+
 CUniversalReadWrite::CUniversalReadWrite() : m_pTempFile(nullptr), m_szTempFileName{}, m_bSharedTempFile(false) {}
 
 CUniversalReadWrite::CUniversalReadWrite(const CUniversalReadWrite& other)
@@ -22,7 +24,11 @@ CUniversalReadWrite& CUniversalReadWrite::operator=(const CUniversalReadWrite& o
 }
 
 // A derived class is gone by now, so this closes through the library's own fclose.
-CUniversalReadWrite::~CUniversalReadWrite() { CloseTempFile(); }
+CUniversalReadWrite::~CUniversalReadWrite()
+{
+    CloseTempFile();
+    versions_detail::WriterGone(this);
+}
 
 void CUniversalReadWrite::put_str(char*, FILE*) {}
 void CUniversalReadWrite::put_string(char*, FILE*) {}
@@ -59,15 +65,20 @@ bool CUniversalReadWrite::CloseTempFile()
 {
     if (!m_pTempFile)
         return false;
-    if (!m_bSharedTempFile)
-        fclose(m_pTempFile);
+    FILE* file = m_pTempFile;
     m_pTempFile = nullptr;
+    if (!m_bSharedTempFile) {
+        versions_detail::TempFileClosed(file);
+        fclose(file);
+    }
     m_bSharedTempFile = false;
     return true;
 }
 
 void CUniversalReadWrite::SetTempFile(FILE* file, const char* name)
 {
+    if (m_pTempFile && m_pTempFile != file && !m_bSharedTempFile)
+        versions_detail::TempFileDetached(this, m_pTempFile);
     m_pTempFile = file;
     m_bSharedTempFile = false;
     std::memset(m_szTempFileName, 0, sizeof m_szTempFileName);

@@ -5,10 +5,46 @@
 #include <cstring>
 #include <new>
 
+#include "storage_owner.h"
+
 namespace {
 
-// The stored copies of the open document's versions: one file per process.
-FILE* g_tmpVersionsStorage = nullptr;
+// The stored copies of the open document's versions: one file per process. `owner` is the
+// writer whose temporary file it is and who closes it; null when the history holds it itself.
+// `path` names the file on disk while it is there, so that a replaced storage is removed.
+struct Storage {
+    FILE* file = nullptr;
+    CUniversalReadWrite* owner = nullptr;
+    char path[512] = {};
+};
+Storage g_storage;
+
+void Adopt(FILE* file, CUniversalReadWrite* owner, const char* path)
+{
+    g_storage.file = file;
+    g_storage.owner = file ? owner : nullptr;
+    std::memset(g_storage.path, 0, sizeof g_storage.path);
+    if (file && path)
+        std::strncpy(g_storage.path, path, sizeof g_storage.path - 1);
+}
+
+// Closes the current storage (through its owner when a writer still holds it, else through
+// `via`), removes its file and forgets it.
+void Release(CUniversalReadWrite* via)
+{
+    Storage old = g_storage;
+    Adopt(nullptr, nullptr, nullptr);
+    if (!old.file)
+        return;
+    if (old.owner && old.owner->GetTempFilePtr() == old.file)
+        old.owner->CloseTempFile();
+    else if (via)
+        via->fclose(old.file);
+    else
+        std::fclose(old.file);
+    if (old.path[0])
+        DeleteFileA(old.path);
+}
 
 // Copies up to `length` bytes from `from` to `to` and `also` (either may be null) in runs of
 // VERSION_COPY_RUN bytes; stops early when the source runs dry. Answers the bytes copied.
@@ -34,20 +70,50 @@ long CopyBytes(CUniversalReadWrite* w, FILE* from, FILE* to, FILE* also, long le
 
 } // namespace
 
-FILE* CVersionsData::GetTmpVersionsStorage(CUniversalReadWrite* writer)
+namespace versions_detail {
+
+void TempFileClosed(FILE* file)
 {
-    if (!g_tmpVersionsStorage && writer)
-        g_tmpVersionsStorage = writer->GetTempfile();
-    return g_tmpVersionsStorage;
+    if (!file || file != g_storage.file)
+        return;
+    // The stored copies mean nothing once their file is closed: it leaves the disk too.
+    char path[sizeof g_storage.path];
+    std::memcpy(path, g_storage.path, sizeof path);
+    Adopt(nullptr, nullptr, nullptr);
+    if (path[0])
+        DeleteFileA(path);
 }
 
-void CVersionsData::SetTmpVersionsStorage(FILE* storage) { g_tmpVersionsStorage = storage; }
+void TempFileDetached(const CUniversalReadWrite* writer, FILE* file)
+{
+    if (file && file == g_storage.file && g_storage.owner == writer)
+        g_storage.owner = nullptr;
+}
+
+void WriterGone(const CUniversalReadWrite* writer)
+{
+    if (writer && g_storage.owner == writer)
+        g_storage.owner = nullptr;
+}
+
+} // namespace versions_detail
+
+FILE* CVersionsData::GetTmpVersionsStorage(CUniversalReadWrite* writer)
+{
+    if (!g_storage.file && writer) {
+        FILE* file = writer->GetTempfile();
+        Adopt(file, writer, writer->GetTempFileName());
+    }
+    return g_storage.file;
+}
+
+void CVersionsData::SetTmpVersionsStorage(FILE* storage) { Adopt(storage, nullptr, nullptr); }
 
 void CVersionsData::writeVersionInfo(FILE* out)
 {
-    if (!g_tmpVersionsStorage || !m_pWriter)
+    if (!g_storage.file || !m_pWriter)
         return;
-    m_pWriter->rewind(g_tmpVersionsStorage);
+    m_pWriter->rewind(g_storage.file);
     copyShrinkVersionsStorage(out);
     PutTo(out);
 }
@@ -57,8 +123,11 @@ void CVersionsData::copyShrinkVersionsStorage(FILE* out)
     CUniversalReadWrite* w = m_pWriter;
     if (!w)
         return;
-    FILE* old = g_tmpVersionsStorage;
+    FILE* old = g_storage.file;
     FILE* fresh = w->GetTempfile();
+    // A storage that could not be made keeps the old one, and the records their positions in it.
+    if (fresh == old)
+        fresh = nullptr;
     w->put_char(VERSION_TAG_COPIES, out);
     long placeholder = w->ftellData(out);
     w->put_long(0, out);
@@ -80,9 +149,10 @@ void CVersionsData::copyShrinkVersionsStorage(FILE* out)
     w->fseekData(out, placeholder, SEEK_SET);
     w->put_long(after, out);
     w->fseekData(out, after, SEEK_SET);
-    if (old && old != fresh)
-        w->fclose(old);
-    g_tmpVersionsStorage = fresh;
+    if (!fresh)
+        return;
+    Release(w);
+    Adopt(fresh, w->GetTempFilePtr() == fresh ? w : nullptr, w->GetTempFileName());
 }
 
 void CVersionsData::copyVersionToTmp(CUniversalReadWrite* writer, FILE* source, FILE* storage)
@@ -101,7 +171,7 @@ void CVersionsData::ConvertToDBT(CVersionArray& array) const
 {
     array.DeleteAll();
     CUniversalReadWrite* w = m_pWriter;
-    FILE* storage = g_tmpVersionsStorage;
+    FILE* storage = g_storage.file;
     FILE* copies = nullptr;
     if (storage && w) {
         w->rewind(storage);
@@ -148,6 +218,7 @@ void CVersionsData::InitFromDBT(CVersionArray& array)
     m_activeVersion = 0;
     CUniversalReadWrite* w = m_pWriter;
     if (w) {
+        Release(w);
         w->CloseTempFile();
         CString path = array.GetStoragePath();
         if (!path.IsEmpty()) {
@@ -162,7 +233,8 @@ void CVersionsData::InitFromDBT(CVersionArray& array)
         } else {
             w->SetTempFile(nullptr, nullptr);
         }
-        g_tmpVersionsStorage = w->m_pTempFile;
+        // Already gone from disk: nothing to remove when it is replaced.
+        Adopt(w->m_pTempFile, w, nullptr);
     }
     DestroyAll();
     for (int i = 0; i < array.GetSize(); ++i) {
