@@ -1,10 +1,14 @@
 // Fuzzes the reader of remembered-value lists: the list's archive image read into a list that
-// held items before. A list that loads must store and load again to the same items.
+// held items before. A list that loads must store and load again to the same items, and the
+// file reader (a one-pass parse that leaves what it does not take to the archive) must load the
+// same items as the archive alone.
 #include <misc/data/combolist.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -23,6 +27,34 @@ bool LoadList(const BYTE* data, size_t size, CComboItemList& list)
     }
 }
 
+// The file the bytes are written to for LoadFromFile, one per process.
+const std::string& InputFile()
+{
+    static const std::string path = [] {
+        const char* tmp = std::getenv("TMPDIR");
+        return std::string(tmp && *tmp ? tmp : "/tmp") + "/fuzz_cbi_" + std::to_string(std::rand()) + ".cbi";
+    }();
+    return path;
+}
+
+void CheckFileReader(const uint8_t* data, size_t size, CComboItemList& expected)
+{
+    FILE* f = std::fopen(InputFile().c_str(), "wb");
+    if (!f)
+        return;
+    const bool written = std::fwrite(data, 1, size, f) == size;
+    std::fclose(f);
+    if (!written)
+        return;
+    CComboItemList viaFile;
+    viaFile.AddComboItem(new CComboItem("before", "T"), 0);
+    if (!viaFile.LoadFromFile(InputFile().c_str()) || viaFile.GetSize() != expected.GetSize())
+        std::abort();
+    for (int i = 0; i < expected.GetSize(); ++i)
+        if (!(*viaFile.GetComboItem(i) == *expected.GetComboItem(i)))
+            std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -31,8 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     CComboItemList list;
     list.AddComboItem(new CComboItem("before", "T"), 0);
-    if (!LoadList(data, size, list))
-        return list.GetSize() == 0 ? 0 : (std::abort(), 0);
+    const bool loaded = LoadList(data, size, list);
+    if (!loaded && list.GetSize() != 0)
+        std::abort();
+    CheckFileReader(data, size, list);
+    if (!loaded)
+        return 0;
 
     CMemFile out;
     {

@@ -210,6 +210,34 @@ TEST_F(ComboLists, DamagedFilesGiveAnEmptyList)
         EXPECT_TRUE(LoadBytes(c.bytes).empty()) << c.what;
 }
 
+// Long lists are read through a bounded buffer; a file whose later items take a form that the
+// one-pass reader leaves to the archive still loads whole, and bytes after the last item do not
+// count.
+TEST_F(ComboLists, LongListsAndMixedFormsLoadTheSameItems)
+{
+    CComboItemList list;
+    for (int i = 0; i < 6000; ++i) {
+        CString name;
+        name.Format("%0*d", 1 + i % 300, i); // lengths across the byte and word prefixes
+        list.AddComboItem(new CComboItem(name, i % 2 ? "Odd" : "Even"), 0);
+    }
+    const std::string bytes = Stored(list);
+    CComboItemList back;
+    WriteFile(dir + "/long.cbi", bytes + "trailing bytes");
+    ASSERT_TRUE(back.LoadFromFile((dir + "/long.cbi").c_str()));
+    ASSERT_EQ(back.GetSize(), list.GetSize());
+    for (int i = 0; i < list.GetSize(); ++i)
+        ASSERT_TRUE(*back.GetComboItem(i) == *list.GetComboItem(i)) << i;
+
+    const std::string wide = "\xFF" + Word(0xFFFE) + "\x02" + std::string("o\0k\0", 4);
+    const std::string mixed = Word(4) + kNewClass + Str("one") + Str("T") + kClassRef + Str("two") + Str("T") +
+                              kClassRef + wide + Str("T") + kClassRef + Str(std::string(70000, 'L')) + Str("T");
+    EXPECT_EQ(LoadBytes(mixed), (std::vector<std::string>{"one", "two", "ok", std::string(70000, 'L')}));
+    // Damage after items that the one-pass reader took: nothing is kept.
+    EXPECT_TRUE(LoadBytes(Word(3) + kNewClass + Str("one") + Str("T") + kClassRef + Str("two") + Str("T") + Word(0))
+                    .empty());
+}
+
 TEST_F(ComboLists, MissingFileLeavesTheListAsItWas)
 {
     CComboItemList list;

@@ -29,7 +29,11 @@ namespace misctool {
     X("sample_dialog_office2003", GallerySampleDialogOffice2003, "the sample dialog in the Office-style look") \
     X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
     X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change") \
-    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it")
+    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it") \
+    /* remembered-value lists (gallery_lists.cpp) */ \
+    X("list_editor", GalleryListEditor, "the list editor of the materials, the tip of its ascending sort showing") \
+    X("history_combo_dropped", GalleryHistoryComboDropped, "a history combo box open, the values most recent first") \
+    X("locate", GalleryLocate, "the locate dialog with the path of a missing file")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

@@ -8,6 +8,7 @@
 // it), each holding its name and type name as archive strings. Index 0 is the front.
 #include <afx.h>
 #include <afxcoll.h>
+#include <mfc/smallblock.h>
 
 #include "misc_export.h"
 MISC_PUBLIC_BEGIN
@@ -55,6 +56,12 @@ public:
 
     // Equal when both strings are equal, case included.
     bool operator==(const CComboItem& other) const;
+
+    // Items come from the platform's small blocks: a long list is made and freed without a call
+    // of the C allocator per item.
+    static void* operator new(size_t bytes) { return MiscSmallBlockAlloc(bytes); }
+    static void operator delete(void* p, size_t bytes) noexcept { MiscSmallBlockFree(p, bytes); }
+
     void Serialize(CArchive& ar) override;
 
     CString m_strName;     // the value shown to the user

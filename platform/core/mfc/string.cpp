@@ -1,5 +1,7 @@
 #include "mfc/string.h"
 
+#include "string_pool.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -31,10 +33,7 @@ int GrownCapacity(int nAlloc, int nLength)
 
 char* Allocate(int nAlloc)
 {
-    char* p = static_cast<char*>(malloc(static_cast<size_t>(nAlloc) + 1));
-    if (!p)
-        throw std::bad_alloc();
-    return p;
+    return misc_string_pool::Allocate(nAlloc);
 }
 
 } // namespace
@@ -84,7 +83,7 @@ CString::CString(std::string_view text) : CString()
 CString::~CString()
 {
     if (m_nAlloc)
-        free(m_pszData);
+        misc_string_pool::Release(m_pszData, m_nAlloc);
 }
 
 CString& CString::operator=(const CString& other)
@@ -98,7 +97,7 @@ CString& CString::operator=(CString&& other) noexcept
 {
     if (&other != this) {
         if (m_nAlloc)
-            free(m_pszData);
+            misc_string_pool::Release(m_pszData, m_nAlloc);
         m_pszData = other.m_pszData;
         m_nLength = other.m_nLength;
         m_nAlloc = other.m_nAlloc;
@@ -138,7 +137,7 @@ void CString::Reserve(int nLength)
     char* p = Allocate(nAlloc);
     memcpy(p, m_pszData, static_cast<size_t>(m_nLength) + 1);
     if (m_nAlloc)
-        free(m_pszData);
+        misc_string_pool::Release(m_pszData, m_nAlloc);
     m_pszData = p;
     m_nAlloc = nAlloc;
 }
@@ -154,7 +153,7 @@ void CString::SetLengthInternal(int nLength) noexcept
 void CString::Empty() noexcept
 {
     if (m_nAlloc)
-        free(m_pszData);
+        misc_string_pool::Release(m_pszData, m_nAlloc);
     m_pszData = EmptyData();
     m_nLength = 0;
     m_nAlloc = 0;
@@ -175,7 +174,7 @@ void CString::FreeExtra()
     }
     char* p = Allocate(m_nLength);
     memcpy(p, m_pszData, static_cast<size_t>(m_nLength) + 1);
-    free(m_pszData);
+    misc_string_pool::Release(m_pszData, m_nAlloc);
     m_pszData = p;
     m_nAlloc = m_nLength;
 }
@@ -204,7 +203,7 @@ void CString::SetString(LPCTSTR pch, int nLength)
     memcpy(p, pch, static_cast<size_t>(nLength));
     p[nLength] = '\0';
     if (m_nAlloc)
-        free(m_pszData);
+        misc_string_pool::Release(m_pszData, m_nAlloc);
     m_pszData = p;
     m_nLength = nLength;
     m_nAlloc = nLength;
@@ -223,7 +222,7 @@ void CString::AppendGrow(LPCTSTR pch, int nLength)
         memcpy(p, m_pszData, static_cast<size_t>(m_nLength));
         memcpy(p + m_nLength, pch, static_cast<size_t>(nLength)); // pch may be in the old buffer
         if (m_nAlloc)
-            free(m_pszData);
+            misc_string_pool::Release(m_pszData, m_nAlloc);
         m_pszData = p;
         m_nAlloc = nAlloc;
     } else {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "combofast.h"
 #include "misc/data/combolist.h"
 #include "misc/frame/profile.h"
 
@@ -65,6 +66,12 @@ BOOL CComboItemList::LoadFromFile(LPCSTR path)
     if (!file.Open(native.c_str(), CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary))
         return FALSE;
     try {
+        // The usual file is parsed in one pass; whatever that pass does not take (damage, 16-bit
+        // strings, ...) is read again from the start by the archive, which decides.
+        RemoveAllItems();
+        if (combolist_detail::ReadPlainList(file, *this))
+            return TRUE;
+        file.SeekToBegin();
         CArchive ar(&file, CArchive::load, kArchiveBuffer);
         ar.m_strFileName = path;
         Serialize(ar);
