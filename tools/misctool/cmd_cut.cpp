@@ -9,6 +9,7 @@
 #include "args.h"
 #include "commands.h"
 #include "contour_file.h"
+#include "gallery.h"
 
 namespace misctool {
 
@@ -72,14 +73,44 @@ bool ParseSmooth(const std::string& text, size_t points, std::vector<bool>& smoo
     return true;
 }
 
+// The dialog for the file's contour, as a picture.
+int RunEdit(Context& ctx, const std::string& file, const std::string& node, const std::string& png)
+{
+    if (png.empty())
+        return BadUsage(ctx, "cut edit needs --png OUT");
+    int current = 0;
+    if (!node.empty() && !ParseInt(node, current))
+        return BadUsage(ctx, "--node takes a whole number");
+    ContourText contour;
+    ContourTextError error;
+    if (!ReadContourFile(file, contour, error))
+        return Fail(ctx, file + (error.line ? ":" + std::to_string(error.line) : std::string()) + ": " + error.message);
+    if (contour.points.empty())
+        return Fail(ctx, file + ": the contour has no points");
+    CArray<tagCutNode, tagCutNode> nodes;
+    for (const tagCutNode& n : contour.nodes)
+        nodes.Add(n);
+    std::string why;
+    if (!RenderCutNodeDialog(contour.points.data(), static_cast<int>(contour.points.size()), contour.closed, nodes,
+                             current, png, why))
+        return Fail(ctx, why);
+    ctx.out << png << "\n";
+    return kExitOk;
+}
+
 int RunCut(Context& ctx, const std::vector<std::string>& args)
 {
-    std::string commandText, file, node, value, flag, smoothText;
+    std::string commandText, file, node, value, flag, smoothText, png;
     ArgParser parser;
     parser.Positional("COMMAND", &commandText).Positional("FILE", &file);
     parser.Option("--node", &node).Option("--value", &value).Option("--flag", &flag).Option("--smooth", &smoothText);
+    parser.Option("--png", &png);
     if (int rc = parser.Parse(ctx, args))
         return rc;
+    if (commandText == "edit")
+        return RunEdit(ctx, file, node, png);
+    if (!png.empty())
+        return BadUsage(ctx, "--png belongs to 'cut edit'");
     ENUM_CUT_CONTOUR_COMMAND command = CUT_CONTOUR_NOTHING;
     if (!ParseCommand(commandText, command))
         return BadUsage(ctx, "unknown command '" + commandText + "' (1-8, forward, backward, to-point, reverse, "
@@ -125,13 +156,14 @@ const Command& CutCommand()
 {
     static const Command command{
         "cut", "Apply one cut-node command to a contour file's nodes",
-        "COMMAND FILE [--node N] [--value V] [--flag F] [--smooth LIST]",
+        "COMMAND FILE [--node N] [--value V] [--flag F] [--smooth LIST] | edit FILE --png OUT [--node N]",
         "COMMAND is 1-8 or forward, backward, to-point, reverse, direction, nothing, clockwise,\n"
         "break-point. FILE is a contour text file (see `misctool contour info`). --node is the\n"
         "current node (from 0), --value the command's value, --flag the extra check box, --smooth\n"
         "the smooth points (\"2,5\"). Prints whether the command was carried out, the current node,\n"
         "the value and flag written, and the node lines ('node start length layer flags'), ready to\n"
-        "be pasted back into the file.",
+        "be pasted back into the file. `cut edit FILE --png OUT` writes a picture of the cut-node\n"
+        "dialog for the file's contour.",
         &RunCut};
     return command;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include <windows.h>
+#include <misc/geometry/contour.h>
 
 namespace misctool {
 
@@ -33,7 +34,10 @@ namespace misctool {
     /* remembered-value lists (gallery_lists.cpp) */ \
     X("list_editor", GalleryListEditor, "the list editor of the materials, the tip of its ascending sort showing") \
     X("history_combo_dropped", GalleryHistoryComboDropped, "a history combo box open, the values most recent first") \
-    X("locate", GalleryLocate, "the locate dialog with the path of a missing file")
+    X("locate", GalleryLocate, "the locate dialog with the path of a missing file") \
+    X("cut_node_dialog", GalleryCutNodeDialog, "the cut-node dialog on a piece with three nodes, the second current") \
+    X("cut_node_zoomed", GalleryCutNodeZoomed, "the cut-node preview after three Shift-clicks near the notch") \
+    X("cut_node_reversed", GalleryCutNodeReversed, "the node list after the current node was reversed")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
@@ -42,6 +46,10 @@ MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
 // Helpers for entries: capture a window into a PNG (false with a message when it cannot), and
 // run a modal window under a scripted user that captures it and then closes it with `close`.
 bool CaptureToPng(HWND hwnd, const std::string& png, std::string& error);
+
+// The cut-node dialog on a contour, captured as it opens (misctool cut edit).
+bool RenderCutNodeDialog(const InterfacePoint* pts, int n, int closed, CArray<tagCutNode, tagCutNode>& nodes,
+                         int current, const std::string& png, std::string& error);
 
 // `misctool show` runs an entry with a hook in place of the capture: CaptureToPng then hands the
 // window to the hook (which shows it on the display until the person closes it) and writes no
