@@ -8,7 +8,7 @@ The layers, bottom to top:
                    fronts: draw/mfc, window/cwnd_*, controls/mfc_*) < command < toolkit
                    < family < automation < display < reset < startup.cpp. Public headers: win32 < mfc < toolkit, family.
   resources/       the resource module and its compiler; never the library.
-  src/, include/misc/  the library: frame < geometry, services < data, ui < datadlg < grid (each part
+  src/, include/misc/  the library: frame < geometry, services < data, ui < datadlg < cutnode, grid (each part
                    names the parts it may include below); nothing Linux-specific.
 
 Each #include is resolved the way the build resolves it (the including file's folder, its
@@ -63,6 +63,7 @@ LIB_ALLOWED = {
     "data": {"frame", "geometry"},
     "ui": {"frame", "geometry"},
     "datadlg": {"frame", "geometry", "data", "ui"},
+    "cutnode": {"frame", "geometry", "data", "ui", "datadlg"},
     "grid": {"frame", "geometry", "data", "ui", "datadlg"},
 }
 # System headers the library must not include (it calls the platform layer, not Linux).

@@ -46,6 +46,7 @@ int BadUsage(Context& ctx, const std::string& message);
     X(Profile) \
     X(Log) \
     X(Contour) \
+    X(Cut) \
     X(Render) \
     X(Entity) \
     X(Versions) \

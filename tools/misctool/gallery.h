@@ -9,6 +9,7 @@
 #include <string>
 
 #include <windows.h>
+#include <misc/geometry/contour.h>
 
 namespace misctool {
 
@@ -64,7 +65,10 @@ namespace misctool {
 // Version history (gallery_versions.cpp).
 #define MISCTOOL_GALLERY_VERSIONS(X) \
     X("versions", GalleryVersions, "a document's version list with one version selected") \
-    X("version_comment", GalleryVersionComment, "the comment asked for at a save, with a stored copy ticked")
+    X("version_comment", GalleryVersionComment, "the comment asked for at a save, with a stored copy ticked") \
+    X("cut_node_dialog", GalleryCutNodeDialog, "the cut-node dialog on a piece with three nodes, the second current") \
+    X("cut_node_zoomed", GalleryCutNodeZoomed, "the cut-node preview after three Shift-clicks near the notch") \
+    X("cut_node_reversed", GalleryCutNodeReversed, "the node list after the current node was reversed")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
@@ -73,6 +77,10 @@ MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
 // Helpers for entries: capture a window into a PNG (false with a message when it cannot), and
 // run a modal window under a scripted user that captures it and then closes it with `close`.
 bool CaptureToPng(HWND hwnd, const std::string& png, std::string& error);
+
+// The cut-node dialog on a contour, captured as it opens (misctool cut edit).
+bool RenderCutNodeDialog(const InterfacePoint* pts, int n, int closed, CArray<tagCutNode, tagCutNode>& nodes,
+                         int current, const std::string& png, std::string& error);
 
 // `misctool show` runs an entry with a hook in place of the capture: CaptureToPng then hands the
 // window to the hook (which shows it on the display until the person closes it) and writes no

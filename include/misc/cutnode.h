@@ -1,0 +1,3 @@
+#pragma once
+// Public interface of the cut-node editor.
+#include <misc/cutnode/cutnode.h>
