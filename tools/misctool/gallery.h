@@ -39,7 +39,6 @@ namespace misctool {
     X("property_grid_control", GalleryPropertyGridControl, "the toolkit's property grid: a row in edit, help pane") \
     X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look") \
     X("table_grid", GalleryTableGrid, "a table grid: headers, number, text, drop-down, check and picture cells, a selected row, a name being typed") \
-    X("table_grid", GalleryTableGrid, "a table grid: headers, number, text, drop-down, check and picture cells, a selected row, a name being typed") \
     MISCTOOL_GALLERY_TABLES(X)
 
 // The data tables (gallery_tables.cpp).
@@ -66,6 +65,7 @@ namespace misctool {
 #define MISCTOOL_GALLERY_VERSIONS(X) \
     X("versions", GalleryVersions, "a document's version list with one version selected") \
     X("version_comment", GalleryVersionComment, "the comment asked for at a save, with a stored copy ticked") \
+    /* The cut-node editor (gallery_cutnode.cpp). */ \
     X("cut_node_dialog", GalleryCutNodeDialog, "the cut-node dialog on a piece with three nodes, the second current") \
     X("cut_node_zoomed", GalleryCutNodeZoomed, "the cut-node preview after three Shift-clicks near the notch") \
     X("cut_node_reversed", GalleryCutNodeReversed, "the node list after the current node was reversed")
