@@ -8,3 +8,5 @@
 #include "misc/datadlg/vmxcombo.h"
 #include "misc/datadlg/comment_dlg.h"
 #include "misc/datadlg/versions_dlg.h"
+#include "misc/datadlg/toolslayers.h"
+#include "misc/datadlg/materialbitmap.h"
