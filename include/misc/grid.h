@@ -6,3 +6,4 @@
 #include "misc/grid/items.h"
 #include "misc/grid/managers.h"
 #include "misc/grid/gridwnd.h"
+#include "misc/grid/rows.h"

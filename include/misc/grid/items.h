@@ -52,7 +52,7 @@ protected:
     int* m_GlobalInt = nullptr;
     double m_Default;
     int m_Unit;
-    eUnitType m_UnitType = eUnitLinear;
+    eUnitType m_UnitType = UNIT_TYPE_LINEAR;
     CString m_Format;
     CDbArray<int> m_AdditionLegalChar;
     int m_PreventZero = 0;
@@ -76,7 +76,7 @@ public:
     void SetChkBoxStyle(DWORD style) { m_ChkBoxStyle = style; }
     DWORD GetChkBoxStyle() const { return m_ChkBoxStyle; }
     // The host variable and the saved text hold the inverse of the box.
-    void SetOpposite(int opposite) { m_Opposite = opposite; }
+    void SetOpposite(int opposite);
     void SetTrueFalse(const CString& trueText, const CString& falseText);
     // Saves "YES"/"NO" (whatever the argument).
     void SetWriteYesNo(int yesNo);
@@ -108,7 +108,7 @@ public:
     void OnDefault() override;
 
     void SetValue(int value) { m_Value = value; }
-    int GetValue() const { return m_Value; }
+    int GetValue() const { return static_cast<int>(m_Value); }
     void SetEnableStrValueDisplay(bool enable) { m_EnableStrValueDisplay = enable; }
     void SetStrValueDisplay(CString text) { m_StrValueDisplay = text; }
     void SetSliderOnly(bool only) { m_SliderOnly = only; }
@@ -118,7 +118,7 @@ protected:
 
     int m_Min = 0;
     int m_Max = 0;
-    int m_Value = 0;
+    long m_Value = 0; // a long, since the slider row binds a long (a 32-bit int where this began)
     int* m_Global = nullptr;
     int m_Default = 0;
     bool m_EnableStrValueDisplay = false;
@@ -264,7 +264,7 @@ protected:
     CDbArray<sTwoLong> m_Images;
     bool m_ShowValue;
     CLongStringArray m_List;
-    long m_Value;
+    int m_Value; // an int, since the enum row binds an int (a 32-bit long where this began)
     int m_DefaultValueNumber = 0;
     long m_BitmapId = 0;
     int m_ImageCx = 16;

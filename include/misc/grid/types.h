@@ -2,6 +2,8 @@
 // Enumerations shared by the grid framework's data model, typed items and custom rows.
 #include <afx.h>
 
+#include "misc/grid/rows_types.h"
+
 #include "misc_export.h"
 MISC_PUBLIC_BEGIN
 
@@ -21,18 +23,6 @@ enum eXTPGridItemType : int {
     eGridItemListBox = 8,     // list box
     eGridItemListImages = 9,  // list box with images
     eGridItemSpin = 10,       // spin
-};
-
-// The unit family of a number: 0 linear, 1 area, 2 angle, 3 a fixed unit text, 4 time,
-// 5 percentage, -1 none (whole numbers).
-enum eUnitType : int {
-    eUnitNone = -1,
-    eUnitLinear = 0,
-    eUnitArea = 1,
-    eUnitAngle = 2,
-    eUnitFixed = 3,
-    eUnitTime = 4,
-    eUnitPercentage = 5,
 };
 
 MISC_PUBLIC_END
