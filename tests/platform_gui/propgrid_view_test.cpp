@@ -57,7 +57,8 @@ TEST_F(PropGridViewTest, TheViewScrollsByWheelScrollBarAndKeysAndRemembersItsTop
     EXPECT_EQ(si.nMax, 60);
     CRect client;
     View().GetClientRect(&client);
-    ASSERT_TRUE(MiscElement(Grid().GetSafeHwnd()).Item("Rows|Row 0").Click()); // the wheel goes to the focus
+    ::SetFocus(Grid().GetSafeHwnd()); // the grid hands the focus to its view, where the wheel goes
+    EXPECT_EQ(::GetFocus(), ViewHwnd());
     MiscSendMouse(ViewHwnd(), WM_MOUSEWHEEL, 50, 50, -WHEEL_DELTA);
     MiscSettle();
     EXPECT_EQ(Grid().GetTopIndex(), 3);
@@ -263,6 +264,16 @@ TEST_F(PropGridViewTest, EmptyGridsAndVanishingRowsDoNotBreakTheView)
     EXPECT_EQ(host->Count(XTP_PGN_ITEMVALUE_CHANGED), 0);
     EXPECT_EQ(View().GetCount(), 3);
     EXPECT_EQ(Grid().FindItem("Row 2")->GetIndex(), 2);
+    // A row inserted above the selected one: the edit moves down with its row.
+    CXTPPropertyGridItem* selected = Grid().FindItem("Row 2");
+    MiscElement(Grid().GetSafeHwnd()).Item("Rows|Row 2").Click();
+    Grid().GetCategories()->GetAt(0)->InsertChildItem(0, new CXTPPropertyGridItem("First", "f"));
+    MiscSettle();
+    CRect edit;
+    selected->GetInplaceEdit().GetWindowRect(&edit);
+    View().ScreenToClient(&edit);
+    EXPECT_GE(edit.top, selected->GetItemRect().top);
+    EXPECT_LE(edit.bottom, selected->GetItemRect().bottom);
     // Emptied while a drop-down is open.
     auto* e = new CXTPPropertyGridItemEnum("Pick");
     Grid().GetCategories()->GetAt(0)->AddChildItem(e);

@@ -537,6 +537,8 @@ protected:
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg void OnMouseMove(UINT flags, CPoint point);
     afx_msg void OnLButtonUp(UINT flags, CPoint point);
+    afx_msg void OnSetFocus(CWnd* oldWnd);                    // passes the focus to the view
+    afx_msg BOOL OnMouseWheel(UINT flags, short delta, CPoint point); // scrolls the view
 
     int m_nHelpHeight = 58;
     BOOL m_helpVisible = TRUE;
