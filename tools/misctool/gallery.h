@@ -38,7 +38,7 @@ namespace misctool {
     X("property_grid_text", GalleryPropertyGridText, "the preferences grid with its text row in edit") \
     X("property_grid_number", GalleryPropertyGridNumber, "the number-with-unit row in edit") \
     X("property_grid_integer", GalleryPropertyGridInteger, "the whole-number row in edit") \
-    X("property_grid_check", GalleryPropertyGridCheck, "the check-box row selected") \
+    X("property_grid_check", GalleryPropertyGridCheck, "the check-box row selected by a click on its box, which unchecked it") \
     X("property_grid_slider", GalleryPropertyGridSlider, "the slider row selected, its slider showing") \
     X("property_grid_spin", GalleryPropertyGridSpin, "the spin row selected, its arrows showing") \
     X("property_grid_list", GalleryPropertyGridList, "the drop-down list row selected") \
