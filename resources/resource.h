@@ -111,3 +111,10 @@
 #define IDS_PRODUCT_NOTICE 60375
 #define IDS_WEB_HOME_URL 61404
 #define IDS_WEB_SUPPORT_URL 61405
+// Property dialog: edit mode (a pane) and create mode (OK and Cancel); icon IDI_MISC_SAMPLE (9)
+#define IDD_PROPERTY_EDIT 490
+#define IDD_PROPERTY_CREATE 492
+#define IDC_PROPERTY_PICTURE 1432
+#define IDC_PROPERTY_FRAME 1488
+#define IDC_PROPERTY_NAME 1489
+#define IDC_PROPERTY_GRID 1490
