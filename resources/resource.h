@@ -43,7 +43,12 @@
 // Cursors and icons that the library loads
 #define IDC_SPLITTER_X 30980
 #define IDI_VALUE_LIST 16387
-// List editor
+// List editor of remembered values (its list box is taken over by the list-box editor control)
+#define IDD_LIST_EDITOR 103
+#define IDC_LIST_EDITOR_LIST 1171
+// Locate dialog: an edit with a browse button
+#define IDD_LOCATE_FILE 101
+#define IDC_LOCATE_FILE_PATH 1456
 #define IDS_LBEDIT_SORT_ASCENDING 20533
 #define IDS_LBEDIT_SORT_DESCENDING 20534
 // Material pattern profile dialog

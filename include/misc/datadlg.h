@@ -2,3 +2,7 @@
 // Public interface of the data subsystem's dialogs. Each class family has its own header under
 // misc/datadlg/.
 #include <afx.h>
+
+#include "misc/datadlg/lbedit.h"
+#include "misc/datadlg/locate.h"
+#include "misc/datadlg/vmxcombo.h"

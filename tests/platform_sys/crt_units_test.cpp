@@ -133,8 +133,11 @@ TEST(VmxUnits, BuildDigitString)
         const char* expected;
     } cases[] = {
         {"12.5 cm", false, "12.5"}, {"12,5", false, "12.5"},  {"1.2.3", false, "1.23"},
-        {"3/8 in", false, "3/8"},   {"-4", false, "4"},       {"-4", true, "-4"},
+        {"3/8 in", false, "3/8"},   {"-4", true, "-4"},
         {"abc", false, ""},         {"", false, ""},          {" 7 ", false, "7"},
+        // A leading minus is the number's sign and stays; a minus anywhere else goes.
+        {"-4", false, "-4"},        {"-5.00", false, "-5.00"}, {" -7 mm", false, "-7"},
+        {"5-3", false, "53"},       {"--2", false, "-2"},      {"-", false, "-"},
     };
     for (const Case& c : cases) {
         CString text(c.typed);

@@ -20,8 +20,9 @@ void getAngleUnitString(int unit, CString& out);
 void getTimeUnitString(int unit, CString& out, bool fullName = false);
 void getPercentageUnitString(CString& out);
 
-// Normalises typed text into a number string: keeps the decimal digits, the first decimal point
-// ('.' or ',' read as '.'), '/' (fractions of inches) and every character listed in `extra`;
+// Normalises typed text into a number string: keeps a leading minus sign, the decimal digits,
+// the first decimal point ('.' or ',' read as '.'), '/' (fractions of inches) and every character
+// listed in `extra`;
 // drops everything else (blanks, unit texts, further points). `unit` is the unit code of the
 // text; it does not change the rules.
 void BuildDigitString(CString& text, int unit, const CDbArray<int>& extra);

@@ -126,6 +126,18 @@ DWORD CopyList(const std::vector<std::string_view>& items, char* buffer, DWORD s
 // digits up to the first other character, wrapping modulo 2^32.
 UINT ParseProfileInt(std::string_view value);
 
+// Batches: many edits applied in order in one pass over the document. The result is byte for
+// byte what applying them one after the other (SetValue, DeleteKey, DeleteSection, AddSection,
+// each on the previous result) gives; nullopt when no edit changes the text.
+struct BatchEdit {
+    enum Kind { Set, RemoveKey, RemoveSection, EnsureSection };
+    Kind kind = Set;
+    std::string_view section, key, value;
+};
+std::optional<std::string> ApplyBatch(const Document& doc, const std::vector<BatchEdit>& edits);
+// The same, one edit after the other on a fresh parse each time (the reference for ApplyBatch).
+std::optional<std::string> ApplySequentially(const Document& doc, const std::vector<BatchEdit>& edits);
+
 } // namespace miscini
 
 MISC_PUBLIC_END

@@ -60,7 +60,9 @@ void BuildDigitString(CString& text, int, const CDbArray<int>& extra)
     bool point = false;
     for (int i = 0; i < text.GetLength(); ++i) {
         char c = text[i];
-        if (extra.Find(static_cast<unsigned char>(c)) || (c >= '0' && c <= '9') || c == '/') {
+        // A minus before anything else is kept is the number's sign, extra character or not.
+        bool sign = c == '-' && result.IsEmpty();
+        if (sign || extra.Find(static_cast<unsigned char>(c)) || (c >= '0' && c <= '9') || c == '/') {
             result += c;
         } else if ((c == '.' || c == ',') && !point) {
             result += '.';

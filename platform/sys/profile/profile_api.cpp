@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -138,28 +139,83 @@ DWORD MiscGetDefaultProfileFile(LPSTR buffer, DWORD size)
     return static_cast<DWORD>(path.size());
 }
 
+namespace {
+
+// Applies the edits in one file replacement after checking every name and value.
+BOOL WriteBatch(const std::vector<miscini::BatchEdit>& edits, LPCSTR fileName)
+{
+    for (const miscini::BatchEdit& e : edits) {
+        bool keyed = e.kind == miscini::BatchEdit::Set || e.kind == miscini::BatchEdit::RemoveKey;
+        if (!miscini::ValidSectionName(e.section) || (keyed && !miscini::ValidKeyName(e.key)) ||
+            (e.kind == miscini::BatchEdit::Set && !miscini::ValidValue(e.value))) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+    }
+    std::string path = miscprofile::ResolvePath(fileName);
+    if (path.empty()) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    if (!fileName)
+        SHCreateDirectoryExA(nullptr, miscsys::WindowsDir().c_str(), nullptr);
+    DWORD rc = miscprofile::Update(path, [&](const miscini::Document& doc) {
+        return miscini::ApplyBatch(doc, edits);
+    });
+    SetLastError(rc);
+    return rc == ERROR_SUCCESS;
+}
+
+} // namespace
+
 BOOL MiscWritePrivateProfileBatch(const MiscProfileWrite* writes, size_t count, LPCSTR fileName)
 {
-    // First cut: one write after the other (each a file replacement).
-    for (size_t i = 0; i < count; ++i)
-        if (!WritePrivateProfileStringA(writes[i].section, writes[i].key, writes[i].value, fileName))
+    if (count && !writes) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    std::vector<miscini::BatchEdit> edits;
+    edits.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const MiscProfileWrite& w = writes[i];
+        if (!w.section) {
+            SetLastError(ERROR_INVALID_PARAMETER);
             return FALSE;
-    return TRUE;
+        }
+        miscini::BatchEdit e;
+        e.kind = !w.key ? miscini::BatchEdit::RemoveSection
+                        : (!w.value ? miscini::BatchEdit::RemoveKey : miscini::BatchEdit::Set);
+        e.section = w.section;
+        e.key = w.key ? w.key : "";
+        e.value = w.value ? w.value : "";
+        edits.push_back(e);
+    }
+    if (edits.empty()) {
+        SetLastError(ERROR_SUCCESS);
+        return TRUE;
+    }
+    return WriteBatch(edits, fileName);
 }
 
 BOOL WritePrivateProfileSectionA(LPCSTR section, LPCSTR keysAndValues, LPCSTR fileName)
 {
-    if (!WritePrivateProfileStringA(section, nullptr, nullptr, fileName) && !keysAndValues)
+    if (!section) {
+        SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
-    if (!keysAndValues)
-        return TRUE;
-    for (LPCSTR p = keysAndValues; *p; p += std::strlen(p) + 1) {
-        std::string entry(p);
-        size_t eq = entry.find('=');
-        std::string key = entry.substr(0, eq);
-        std::string value = eq == std::string::npos ? std::string() : entry.substr(eq + 1);
-        if (!WritePrivateProfileStringA(section, key.c_str(), value.c_str(), fileName))
-            return FALSE;
     }
-    return TRUE;
+    std::vector<miscini::BatchEdit> edits;
+    edits.push_back({miscini::BatchEdit::RemoveSection, section, "", ""});
+    if (keysAndValues) {
+        edits.push_back({miscini::BatchEdit::EnsureSection, section, "", ""});
+        // The list ends with an empty string; each entry is "key=value" (a bare word is a key
+        // with an empty value).
+        for (LPCSTR p = keysAndValues; *p; p += std::strlen(p) + 1) {
+            std::string_view entry(p);
+            size_t eq = entry.find('=');
+            std::string_view key = entry.substr(0, eq);
+            std::string_view value = eq == std::string_view::npos ? std::string_view() : entry.substr(eq + 1);
+            edits.push_back({miscini::BatchEdit::Set, section, key, value});
+        }
+    }
+    return WriteBatch(edits, fileName);
 }

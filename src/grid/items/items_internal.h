@@ -1,0 +1,23 @@
+#pragma once
+// Helpers shared by the typed items.
+#include <misc/frame/profile.h>
+#include <misc/grid/model.h>
+
+namespace miscgrid {
+
+// Writes a typed item's value to the user profile file when the host asked for it (a key, and
+// the section that AppRegName names).
+inline void WriteItemValue(const CString& section, const CString& key, const CString& text)
+{
+    if (!key.IsEmpty() && !section.IsEmpty())
+        ProfileWriteString(section, key, text, 1);
+}
+
+// The midpoint of a range.
+template <class T>
+T Midpoint(T min, T max)
+{
+    return (min + max) / 2;
+}
+
+} // namespace miscgrid
