@@ -175,9 +175,9 @@ public:
     // Selects the row (expanding its parents) and scrolls it into view.
     void Select();
     BOOL IsSelected() const;
-    BOOL IsVisible() const { return m_visibleRow; }
+    BOOL IsVisible() const;
     // Row index in the view, -1 while the row is not shown (a parent collapsed, no view).
-    int GetIndex() const { return m_index; }
+    int GetIndex() const;
 
     // Value. GetValue is the text; SetValue stores it (and in the bound string) and redraws.
     virtual CString GetValue() const;
@@ -255,6 +255,7 @@ private:
     friend class CXTPPropertyGrid;
     friend class CXTPPropertyGridView;
     friend class CXTPPropertyGridItems;
+    friend class CXTPPropertyGridItemCategory;
     void Attach(CXTPPropertyGridView* view, CXTPPropertyGridItem* parent);
 
     std::unique_ptr<CXTPPropertyGridItems> m_children;
@@ -355,6 +356,8 @@ public:
     virtual void SetValue(LPCTSTR value);
     virtual void HideWindow();
     CXTPPropertyGridItem* GetItem() const { return m_pItem; }
+    // Passes changed text to the row (its OnValueChanged); nothing when the text is unchanged.
+    void Commit();
 
 protected:
     // Enter commits (the item's OnValueChanged with the text, once), Escape restores the value.
@@ -362,6 +365,7 @@ protected:
     afx_msg void OnChar(UINT ch, UINT repeat, UINT flags);
     afx_msg void OnKeyDown(UINT key, UINT repeat, UINT flags);
     afx_msg void OnKillFocus(CWnd* newWnd);
+    afx_msg UINT OnGetDlgCode();
     CXTPPropertyGridItem* m_pItem = nullptr;
     CString m_strValue;
 };
@@ -392,10 +396,18 @@ public:
     virtual void Cancel();
     virtual void Apply();
     CXTPPropertyGridItem* GetItem() const { return m_pItem; }
+    void DrawItem(LPDRAWITEMSTRUCT draw) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT measure) override;
 
 protected:
     DECLARE_MESSAGE_MAP()
+    afx_msg void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    afx_msg void OnLButtonDown(UINT flags, CPoint point);
+    afx_msg void OnLButtonUp(UINT flags, CPoint point);
+    afx_msg void OnKillFocus(CWnd* newWnd);
+    afx_msg UINT OnGetDlgCode();
     CXTPPropertyGridItem* m_pItem = nullptr;
+    BOOL m_closing = FALSE;
 };
 
 // Images by identifier, cut from bitmap strips.
@@ -453,6 +465,7 @@ public:
 
 protected:
     DECLARE_MESSAGE_MAP()
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     friend class CXTPPropertyGrid;
