@@ -190,7 +190,7 @@ TEST_F(PopupTest, OpensUnderTheRectangleAsWideAsItAndAClickedCellIsPicked)
     EXPECT_TRUE(user.AllDone()) << user.Report();
     EXPECT_EQ(opened.left, 200);
     EXPECT_EQ(opened.top, 170);
-    EXPECT_EQ(opened.Width(), 158 + 2);
+    EXPECT_EQ(opened.Width(), 158);
     EXPECT_EQ(cells, 41); // the default button and 40 colours
     EXPECT_EQ(popup.ok, 1);
     EXPECT_EQ(popup.picked, RGB(255, 0, 0));

@@ -154,7 +154,9 @@ BOOL CXTColorPopup::Create(CRect& rect, CWnd* parent, DWORD style, COLORREF curr
     m_style = style;
     m_current = current;
     m_default = defaultColor == CLR_DEFAULT ? current : defaultColor;
-    const int width = std::max(rect.Width(), 2 * kMargin + kColumns * 8);
+    // The window is as wide as the rectangle; its one-pixel border is inside that width.
+    const int outer = std::max(static_cast<int>(rect.Width()), 2 + 2 * kMargin + kColumns * 8);
+    const int width = outer - 2;
     Layout(width);
     int height = kMargin;
     for (const Cell& c : m_cells)
@@ -165,7 +167,7 @@ BOOL CXTColorPopup::Create(CRect& rect, CWnd* parent, DWORD style, COLORREF curr
     if (top + height > ::GetSystemMetrics(SM_CYSCREEN) && rect.top - height >= 0)
         top = rect.top - height;
     if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, XT_COLORPOPUP_CLASS, XT_COLORPOPUP_CAPTION, WS_POPUP | WS_BORDER, rect.left, top,
-                  width + 2, height, parent ? parent->GetSafeHwnd() : nullptr, nullptr)) {
+                  outer, height, parent ? parent->GetSafeHwnd() : nullptr, nullptr)) {
         if (m_autoDelete)
             delete this;
         return FALSE;
