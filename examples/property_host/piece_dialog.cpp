@@ -30,9 +30,9 @@ void PieceDlg::BuildGrid(long gridId, void* object)
     // which the manager applies on OK.
     appearance->AddChildItem(new CCustomItemColor("Colour", workColour, &workColour));
     auto* file = new CCustomItemFileBox(CString("Pattern file"), true);
-    appearance->AddChildItem(file);
-    file->BindToString(&workPatternFile);
     file->SetValue(workPatternFile);
+    file->BindToString(&workPatternFile); // binding takes the row's value into the string
+    appearance->AddChildItem(file);
 }
 
 void PieceDlg::OnPostedValueChanged()

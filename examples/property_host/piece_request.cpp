@@ -60,32 +60,32 @@ private:
 
 void Edit(Person& p, const PieceAnswers& a, MiscScriptedUser& user)
 {
-    p.Step(true, "the dialog opens in create mode with the piece grid");
-    p.Step(p.Value("General|Name").TypeText(a.name) != FALSE, "types the name " + a.name);
-    p.Step(p.Value("General|Width").TypeText(a.width) != FALSE, "types the width " + a.width + " (millimetres)");
-    p.Step(p.Value("General|Quantity").TypeText(a.quantity) != FALSE, "types the quantity " + a.quantity);
-    p.Step(p.Value("Cutting|Mirrored copy").Click() != FALSE, "clicks the mirrored-copy box");
+    p.Step(true, "The dialog opens in create mode with the piece grid.");
+    p.Step(p.Value("General|Name").TypeText(a.name) != FALSE, "The person types the name " + a.name);
+    p.Step(p.Value("General|Width").TypeText(a.width) != FALSE, "The person types the width " + a.width + " (millimetres)");
+    p.Step(p.Value("General|Quantity").TypeText(a.quantity) != FALSE, "The person types the quantity " + a.quantity);
+    p.Step(p.Value("Cutting|Mirrored copy").Click() != FALSE, "The person clicks the mirrored-copy box");
     bool slid = p.Row("Cutting|Grain angle").Click() && p.InPlace("msctls_trackbar32").SetValue(a.grainAngle);
-    p.Step(slid, "drags the grain-angle slider to " + std::to_string(a.grainAngle));
+    p.Step(slid, "The person drags the grain-angle slider to " + std::to_string(a.grainAngle));
     bool spun = p.Row("Cutting|Seam allowance").Click() && p.ClickUpArrow();
-    p.Step(spun, "clicks the seam allowance's up arrow once");
-    p.Step(p.Value("Appearance|Material").TypeText(a.material) != FALSE, "picks the material " + a.material);
+    p.Step(spun, "The person clicks the seam allowance's up arrow once");
+    p.Step(p.Value("Appearance|Material").TypeText(a.material) != FALSE, "The person picks the material " + a.material);
 
     // The colour row's button opens the palette; the person clicks a cell of it.
     user.Expect(MiscModalKind::ColorChooser, {}, [&p, a](MiscModal& m) {
-        p.Step(true, "the colour palette opens under the colour row", m.hwnd);
+        p.Step(true, "The colour palette opens under the colour row.", m.hwnd);
         MiscElement(m.hwnd).Item(a.colour).Click();
     }, "the colour palette");
-    p.Step(p.PressButton("Appearance|Colour", "Colour"), "picks the colour " + a.colour + " from the palette");
+    p.Step(p.PressButton("Appearance|Colour", "Colour"), "The person picks the colour " + a.colour + " from the palette");
 
     // The file row's button opens the file chooser.
     user.ExpectFileOpen(a.patternFile);
-    p.Step(p.PressButton("Appearance|Pattern file", "Pattern file"), "chooses the pattern file " + a.patternFile);
+    p.Step(p.PressButton("Appearance|Pattern file", "Pattern file"), "The person chooses the pattern file " + a.patternFile);
 
-    p.Step(p.Row("Appearance|Marker pen").RightClick() != FALSE, "right-clicks the marker pen row");
-    p.Step(p.Value("Appearance|Reset").Click() != FALSE, "presses the reset button row");
-    p.Step(p.Row("Cutting").Collapse() != FALSE, "collapses the Cutting category");
-    p.Step(MiscClickButton(p.Dialog(), IDOK) != FALSE, "presses OK");
+    p.Step(p.Row("Appearance|Marker pen").RightClick() != FALSE, "The person right-clicks the marker pen row");
+    p.Step(p.Value("Appearance|Reset").Click() != FALSE, "The person presses the reset button row");
+    p.Step(p.Row("Cutting").Collapse() != FALSE, "The person collapses the Cutting category");
+    p.Step(MiscClickButton(p.Dialog(), IDOK) != FALSE, "The person presses OK");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "args.h"
 #include "commands.h"
+#include "demo_property.h"
 
 namespace misctool {
 
@@ -73,7 +74,8 @@ void Geometry(Context& ctx)
 
 int RunDemo(Context& ctx, const std::vector<std::string>& args)
 {
-    if (int rc = ArgParser().Parse(ctx, args))
+    std::string outDir;
+    if (int rc = ArgParser().Option("--out", &outDir).Parse(ctx, args))
         return rc;
     StartUp(ctx);
     Scopes(ctx);
@@ -81,6 +83,8 @@ int RunDemo(Context& ctx, const std::vector<std::string>& args)
     Geometry(ctx);
     if (GetModuleHandleA("misc_res.dll") == nullptr)
         return Fail(ctx, "the resource module misc_res.dll is not loaded");
+    if (int rc = DemoPropertyRequest(ctx, outDir))
+        return rc;
     return kExitOk;
 }
 
@@ -88,10 +92,11 @@ int RunDemo(Context& ctx, const std::vector<std::string>& args)
 
 const Command& DemoCommand()
 {
-    static const Command command{"demo", "Run the library's main scenario and show each step", "",
+    static const Command command{"demo", "Run the library's main scenario and show each step", "[--out DIR]",
                                  "Starts the library (InitMiscDLL), shows the current resource module before and\n"
                                  "after, runs a call-bound resource scope, loads strings from misc_res and\n"
-                                 "computes a few geometry values.",
+                                 "computes a few geometry values; then runs the first typical request: a piece\n"
+                                 "dialog edited by a scripted person (--out DIR: a PNG of it after each step).",
                                  &RunDemo};
     return command;
 }

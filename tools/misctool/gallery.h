@@ -29,7 +29,11 @@ namespace misctool {
     X("sample_dialog_office2003", GallerySampleDialogOffice2003, "the sample dialog in the Office-style look") \
     X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
     X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change") \
-    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it")
+    X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it") \
+    X("property_dialog_edit", GalleryPropertyDialogEdit, "the property dialog as a pane (edit mode), a row selected") \
+    X("property_dialog_create", GalleryPropertyDialogCreate, "the property dialog in create mode with a picture") \
+    X("property_colour_popup", GalleryPropertyColourPopup, "a colour row's palette open under the row") \
+    X("property_file_row", GalleryPropertyFileRow, "a file row selected, its browse button shown")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
