@@ -228,4 +228,43 @@ TEST_F(PropGridModelTest, RowRectanglesFollowHeightsAndTheDivider)
     EXPECT_GT(view.GetDividerPos(), 300);
 }
 
+TEST_F(PropGridModelTest, TheImageManagerKeepsCopiesAndDrawsThemWithMagentaClear)
+{
+    CXTPImageManager images;
+    EXPECT_FALSE(images.SetIcons(59999, nullptr, 0, CSize(16, 16))); // no such bitmap
+    EXPECT_FALSE(images.SetIcon(nullptr, 1));
+    HDC screen = ::GetDC(nullptr);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 8, 8);
+    HDC mem = ::CreateCompatibleDC(screen);
+    HGDIOBJ old = ::SelectObject(mem, bitmap);
+    RECT all{0, 0, 8, 8}, left{0, 0, 4, 8};
+    HBRUSH red = ::CreateSolidBrush(RGB(255, 0, 0)), magenta = ::CreateSolidBrush(RGB(255, 0, 255));
+    ::FillRect(mem, &all, magenta);
+    ::FillRect(mem, &left, red);
+    ::SelectObject(mem, old);
+    ASSERT_TRUE(images.SetIcon(bitmap, 5));
+    ::DeleteObject(bitmap); // the manager keeps its own copy
+    EXPECT_TRUE(images.HasImage(5));
+    EXPECT_FALSE(images.HasImage(6));
+    EXPECT_EQ(images.GetImageSize(5), CSize(8, 8));
+    HBITMAP target = ::CreateCompatibleBitmap(screen, 10, 10);
+    old = ::SelectObject(mem, target);
+    RECT back{0, 0, 10, 10};
+    HBRUSH white = ::CreateSolidBrush(RGB(255, 255, 255));
+    ::FillRect(mem, &back, white);
+    CDC* dc = CDC::FromHandle(mem);
+    EXPECT_TRUE(images.DrawImage(dc, 5, CPoint(1, 1)));
+    EXPECT_FALSE(images.DrawImage(dc, 6, CPoint(1, 1)));
+    EXPECT_EQ(::GetPixel(mem, 2, 2), RGB(255, 0, 0));
+    EXPECT_EQ(::GetPixel(mem, 7, 2), RGB(255, 255, 255)); // magenta stays clear
+    ::SelectObject(mem, old);
+    for (HGDIOBJ o : {static_cast<HGDIOBJ>(target), static_cast<HGDIOBJ>(red), static_cast<HGDIOBJ>(magenta),
+                      static_cast<HGDIOBJ>(white)})
+        ::DeleteObject(o);
+    ::DeleteDC(mem);
+    ::ReleaseDC(nullptr, screen);
+    images.RemoveAll();
+    EXPECT_FALSE(images.HasImage(5));
+}
+
 } // namespace

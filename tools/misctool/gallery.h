@@ -30,10 +30,14 @@ namespace misctool {
     X("tooltip", GalleryToolTip, "a tool tip shown over a button after the mouse rested on it") \
     X("property_sheet", GalleryPropertySheet, "a property sheet with three pages, Apply enabled by a change") \
     X("menu_open", GalleryMenuOpen, "a frame with a menu bar, its File menu open and a submenu open beside it") \
+    /* The property dialog (gallery_propdlg.cpp). */ \
     X("property_dialog_edit", GalleryPropertyDialogEdit, "the property dialog as a pane (edit mode), a row selected") \
     X("property_dialog_create", GalleryPropertyDialogCreate, "the property dialog in create mode with a picture") \
     X("property_colour_popup", GalleryPropertyColourPopup, "a colour row's palette open under the row") \
-    X("property_file_row", GalleryPropertyFileRow, "a file row selected, its browse button shown")
+    X("property_file_row", GalleryPropertyFileRow, "a file row selected, its browse button shown") \
+    /* The toolkit's property grid (gallery_propgrid.cpp). */ \
+    X("property_grid_control", GalleryPropertyGridControl, "the toolkit's property grid: a row in edit, help pane") \
+    X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

@@ -358,6 +358,8 @@ public:
     CXTPPropertyGridItem* GetItem() const { return m_pItem; }
     // Passes changed text to the row (its OnValueChanged); nothing when the text is unchanged.
     void Commit();
+    // Hides the edit and forgets its row without committing (the row is going away).
+    void Abandon();
 
 protected:
     // Enter commits (the item's OnValueChanged with the text, once), Escape restores the value.
@@ -535,6 +537,8 @@ protected:
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg void OnMouseMove(UINT flags, CPoint point);
     afx_msg void OnLButtonUp(UINT flags, CPoint point);
+    afx_msg void OnSetFocus(CWnd* oldWnd);                    // passes the focus to the view
+    afx_msg BOOL OnMouseWheel(UINT flags, short delta, CPoint point); // scrolls the view
 
     int m_nHelpHeight = 58;
     BOOL m_helpVisible = TRUE;

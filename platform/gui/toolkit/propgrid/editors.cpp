@@ -70,6 +70,17 @@ void CXTPPropertyGridInplaceEdit::HideWindow()
     m_pItem = nullptr;
 }
 
+void CXTPPropertyGridInplaceEdit::Abandon()
+{
+    CXTPPropertyGridItem* item = m_pItem;
+    m_pItem = nullptr;
+    if (GetSafeHwnd() && IsWindowVisible()) {
+        if (GetFocus() == this && item && ViewOf(item))
+            ViewOf(item)->SetFocus();
+        ShowWindow(SW_HIDE);
+    }
+}
+
 void CXTPPropertyGridInplaceEdit::Commit()
 {
     CXTPPropertyGridItem* item = m_pItem;

@@ -15,6 +15,8 @@ ON_WM_PAINT()
 ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
+ON_WM_SETFOCUS()
+ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 namespace pgsys {
@@ -326,4 +328,17 @@ void CXTPPropertyGrid::OnLButtonUp(UINT flags, CPoint point)
     OnMouseMove(flags, point);
     m_colors->splitterGrab = -1;
     ReleaseCapture();
+}
+
+void CXTPPropertyGrid::OnSetFocus(CWnd*)
+{
+    if (m_view.GetSafeHwnd())
+        m_view.SetFocus();
+}
+
+BOOL CXTPPropertyGrid::OnMouseWheel(UINT flags, short delta, CPoint point)
+{
+    if (m_view.GetSafeHwnd())
+        m_view.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(flags, static_cast<WORD>(delta)), MAKELPARAM(point.x, point.y));
+    return TRUE;
 }

@@ -231,7 +231,7 @@ void CXTPPropertyGridItemColor::SetValue(CString value)
 CRect CXTPPropertyGridItemColor::GetValueRect()
 {
     CRect rc = CXTPPropertyGridItem::GetValueRect();
-    rc.left += kSwatchWidth + 2;
+    rc.left += kSwatchWidth;
     if (rc.left > rc.right)
         rc.left = rc.right;
     return rc;
@@ -239,15 +239,15 @@ CRect CXTPPropertyGridItemColor::GetValueRect()
 
 BOOL CXTPPropertyGridItemColor::OnDrawItemValue(CDC& dc, CRect rcValue)
 {
-    CRect swatch(rcValue.left + 2, rcValue.top + 2, rcValue.left + 2 + kSwatchWidth - 4, rcValue.bottom - 2);
+    // GetValueRect leaves the swatch's room left of the text; the view indents the text 3 pixels.
+    const int left = rcValue.left - 3 - kSwatchWidth;
+    CRect swatch(left + 2, rcValue.top + 3, left + kSwatchWidth - 2, rcValue.bottom - 2);
     if (swatch.bottom > swatch.top && swatch.right > swatch.left) {
         dc.FillSolidRect(&swatch, m_clrValue);
         CBrush frame(RGB(0, 0, 0));
         dc.FrameRect(&swatch, &frame);
     }
-    CRect text(rcValue);
-    text.left += kSwatchWidth + 2;
-    dc.DrawText(GetViewValue(), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    dc.DrawText(GetViewValue(), &rcValue, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     return TRUE;
 }
 

@@ -108,7 +108,7 @@ void CXTPPropertyGridView::Impl::Forget(CXTPPropertyGridItem* item)
     if (selected == item)
         selected = nullptr;
     if (edit.GetItem() == item)
-        edit.HideWindow();
+        edit.Abandon(); // text typed into a row that goes away goes with it
     if (button.GetItem() == item)
         button.HideWindow();
     if (list.GetItem() == item)
@@ -257,10 +257,22 @@ void CXTPPropertyGridView::Impl::SetTop(int index)
     index = std::clamp(index, 0, MaxTopIndex());
     if (index == topIndex)
         return;
+    const int oldTop = topIndex;
+    const int oldCount = VisibleCount() + 1;
     topIndex = index;
     UpdateScrollBar();
     if (self->GetSafeHwnd())
         self->Invalidate(FALSE);
+    // The rows that moved on screen (the old screenful and the new one) hear of it, so that rows
+    // with windows of their own can move them.
+    const int newCount = VisibleCount() + 1;
+    const int n = static_cast<int>(layout.rows.size());
+    for (int i = oldTop; i < std::min(n, oldTop + oldCount); ++i)
+        if (layout.rows[static_cast<size_t>(i)])
+            layout.rows[static_cast<size_t>(i)]->OnIndexChanged();
+    for (int i = topIndex; i < std::min(n, topIndex + newCount); ++i)
+        if ((i < oldTop || i >= oldTop + oldCount) && layout.rows[static_cast<size_t>(i)])
+            layout.rows[static_cast<size_t>(i)]->OnIndexChanged();
     PlaceEditors();
 }
 
