@@ -99,6 +99,7 @@ typedef DWORD LCTYPE;
 #define LOCALE_SYSTEM_DEFAULT 0x0800
 #define LOCALE_SDECIMAL 0x000E
 #define LOCALE_STHOUSAND 0x000F
+// The decimal separator is the user's numeric locale's, or $MISC_DECIMAL_SEPARATOR when set.
 // GetLocaleInfoA: copies the text (with its NUL) and returns its size; with size 0 returns the
 // size needed. 0 for an unknown type (ERROR_INVALID_PARAMETER) or a small buffer.
 int GetLocaleInfoA(LCID locale, LCTYPE type, LPSTR buffer, int size);

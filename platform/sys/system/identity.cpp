@@ -4,6 +4,7 @@
 #include "system/sysenv.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <langinfo.h>
 #include <locale.h>
 #include <pwd.h>
@@ -93,7 +94,11 @@ int GetLocaleInfoA(LCID, LCTYPE type, LPSTR buffer, int size)
     std::string value;
     switch (type & 0xffff) {
     case LOCALE_SDECIMAL:
-        value = NumericItem(RADIXCHAR, ".");
+        // MISC_DECIMAL_SEPARATOR stands in for the user's choice (tests, machines without locales).
+        if (const char* forced = std::getenv("MISC_DECIMAL_SEPARATOR"))
+            value = forced;
+        else
+            value = NumericItem(RADIXCHAR, ".");
         break;
     case LOCALE_STHOUSAND:
         value = NumericItem(THOUSEP, ",");

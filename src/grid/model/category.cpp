@@ -121,8 +121,11 @@ void CGnrlGridCategoryData::Create(CXTPGridEx* grid)
             item->Create(row);
     if (m_RegMngr && !m_AppRegName.IsEmpty() && !m_RegKey.IsEmpty())
         m_Expand = m_RegMngr->ReadInt(m_AppRegName, m_RegKey, m_Expand);
+    // The control may show new categories expanded: collapse explicitly.
     if (m_Expand)
         row->Expand();
+    else
+        row->Collapse();
 }
 
 void CGnrlGridCategoryData::BuildRegKey(long id, const CString& prefix, CString& out)

@@ -133,6 +133,9 @@ void CGnrlGridItemData::Create(CXTPPropertyGridItem* parent)
     if (!row)
         return;
     row->SetID(static_cast<UINT>(m_NameId));
+    // A caption the resources lack is the model's own (a blank row could not be told apart).
+    if (row->GetCaption().IsEmpty() && !m_Name.IsEmpty())
+        row->SetCaption(m_Name);
     if (!m_Description.IsEmpty())
         row->SetDescription(m_Description);
     SetFlags(row);
@@ -154,6 +157,8 @@ void CGnrlGridItemData::CreateChildren(CXTPPropertyGridItem* item)
         m_Expand = m_RegMngr->ReadInt(m_AppRegName, m_ExpandRegKey, m_Expand);
     if (m_Expand && any)
         item->Expand();
+    else if (any)
+        item->Collapse();
 }
 
 void CGnrlGridItemData::SetFlags(CXTPPropertyGridItem* item)
