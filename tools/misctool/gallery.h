@@ -37,7 +37,21 @@ namespace misctool {
     X("property_file_row", GalleryPropertyFileRow, "a file row selected, its browse button shown") \
     /* The toolkit's property grid (gallery_propgrid.cpp). */ \
     X("property_grid_control", GalleryPropertyGridControl, "the toolkit's property grid: a row in edit, help pane") \
-    X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look")
+    X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look") \
+    MISCTOOL_GALLERY_ROWS(X)
+
+// The property grid's custom rows (gallery_rows.cpp): a grid with one row of each kind, one selected.
+#define MISCTOOL_GALLERY_ROWS(X) \
+    X("property_row_number", GalleryRowNumber, "a number row with its unit, its edit open") \
+    X("property_row_combo", GalleryRowCombo, "a combo row selected: its drop-down button at the right") \
+    X("property_row_combo_dropped", GalleryRowComboDropped, "the combo row with its list of materials dropped down") \
+    X("property_row_check", GalleryRowCheck, "a three-state check-box row selected, its box indeterminate") \
+    X("property_row_slider", GalleryRowSlider, "a slider row selected: the number, then the slider") \
+    X("property_row_spin", GalleryRowSpin, "a spin row selected: its spin button at the right") \
+    X("property_row_enum", GalleryRowEnum, "an image choice row selected, showing an initial text that is no choice") \
+    X("property_row_button", GalleryRowButton, "a push-button row selected") \
+    X("property_row_swatch", GalleryRowSwatch, "a colour-swatch row selected") \
+    X("property_row_bmp", GalleryRowBmp, "a bitmap choice row selected: the chosen slice of the strip")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

@@ -61,6 +61,7 @@ protected:
     friend class CInplaceCheckBox;
     // The bound int takes the state; the flag word gets the mask set or cleared.
     void _SetBool(int state);
+    void Init();
     // The 13-pixel box area left of the value rectangle.
     CRect BoxRect();
 

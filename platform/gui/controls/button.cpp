@@ -87,20 +87,22 @@ void Click(HWND hwnd)
 {
     ButtonState* s = ctl::StateOf<ButtonState>(hwnd);
     switch (TypeOf(hwnd)) {
+    // The new state goes through BM_SETCHECK, as on Windows, so that a subclass sees the change.
     case BS_AUTOCHECKBOX:
-        SetCheck(hwnd, s->check ? BST_UNCHECKED : BST_CHECKED);
+        SendMessageA(hwnd, BM_SETCHECK, s->check ? BST_UNCHECKED : BST_CHECKED, 0);
         break;
     case BS_AUTO3STATE:
-        SetCheck(hwnd, (s->check + 1) % 3);
+        SendMessageA(hwnd, BM_SETCHECK, (s->check + 1) % 3, 0);
         break;
     case BS_AUTORADIOBUTTON:
-        SetCheck(hwnd, BST_CHECKED);
+        SendMessageA(hwnd, BM_SETCHECK, BST_CHECKED, 0);
         UncheckGroupSiblings(hwnd);
         break;
     default:
         break;
     }
-    ctl::NotifyParent(hwnd, BN_CLICKED);
+    if (IsWindow(hwnd)) // the subclass may have closed the button over the new state
+        ctl::NotifyParent(hwnd, BN_CLICKED);
 }
 
 void EndTracking(HWND hwnd, bool click)

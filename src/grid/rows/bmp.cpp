@@ -95,7 +95,7 @@ void CCustomItemBmp::CListBoxDlg::OnOK()
 CCustomItemBmp::CCustomItemBmp(UINT id, long* index, HBITMAP bitmap)
     : CXTPPropertyGridItem(id), m_hBitmap(CopyBitmap(bitmap)), m_pIndex(index)
 {
-    SetFlags(GetFlags() | xtpGridItemHasComboButton);
+    SetFlags(xtpGridItemHasComboButton); // chosen from the list, never typed
 }
 
 CCustomItemBmp::~CCustomItemBmp()
@@ -144,6 +144,7 @@ BOOL CCustomItemBmp::OnDrawItemValue(CDC& dc, CRect rcValue)
     if (m_hBitmap)
         DrawImage(dc, static_cast<int>(GetCurrentIndex()), CPoint(rcValue.left - 2, rcValue.top + 1));
     if (GetReadOnly()) {
+        rcValue = GetValueRect(); // the whole value area greys, not only its text part
         CPen pen(PS_SOLID, 2, RGB(0x80, 0x80, 0x80));
         CPen* oldPen = dc.SelectObject(&pen);
         CGdiObject* oldBrush = dc.SelectStockObject(GRAY_BRUSH);

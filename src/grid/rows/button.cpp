@@ -13,7 +13,10 @@ bool StrictlyInside(const CRect& rc, CPoint pt)
 
 } // namespace
 
-CCustomButton::CCustomButton(UINT id, const CString& value) : CXTPPropertyGridItem(id, static_cast<LPCTSTR>(value)) {}
+CCustomButton::CCustomButton(UINT id, const CString& value) : CXTPPropertyGridItem(id, static_cast<LPCTSTR>(value))
+{
+    SetFlags(0); // the value area is the button: nothing is typed there
+}
 
 BOOL CCustomButton::OnDrawItemValue(CDC& dc, CRect rcValue)
 {

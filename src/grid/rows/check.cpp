@@ -48,26 +48,33 @@ HBRUSH CInplaceCheckBox::CtlColor(CDC* dc, UINT)
 CCustomItemCheckBox::CCustomItemCheckBox(const CString& caption, int value, int* bound)
     : CXTPPropertyGridItem(static_cast<LPCTSTR>(caption)), m_Bool(value), m_pBound(bound)
 {
-    m_check.SetItem(this);
+    Init();
 }
 
 CCustomItemCheckBox::CCustomItemCheckBox(UINT id, int value, int* bound)
     : CXTPPropertyGridItem(id), m_Bool(value), m_pBound(bound)
 {
-    m_check.SetItem(this);
+    Init();
 }
 
 CCustomItemCheckBox::CCustomItemCheckBox(const CString& caption, DWORD mask, DWORD* flags)
     : CXTPPropertyGridItem(static_cast<LPCTSTR>(caption)), m_pFlags(flags), m_Mask(mask)
 {
     m_Bool = flags && (*flags & mask) ? 1 : 0;
-    m_check.SetItem(this);
+    Init();
 }
 
 CCustomItemCheckBox::CCustomItemCheckBox(UINT id, DWORD mask, DWORD* flags)
     : CXTPPropertyGridItem(id), m_pFlags(flags), m_Mask(mask)
 {
     m_Bool = flags && (*flags & mask) ? 1 : 0;
+    Init();
+}
+
+void CCustomItemCheckBox::Init()
+{
+    // Nothing is typed into a check-box row: its value area only takes clicks.
+    SetFlags(0);
     m_check.SetItem(this);
 }
 
@@ -160,10 +167,10 @@ BOOL CCustomItemCheckBox::OnLButtonDown(UINT flags, CPoint point)
     return TRUE;
 }
 
-BOOL CCustomItemCheckBox::OnDrawItemValue(CDC& dc, CRect rcValue)
+BOOL CCustomItemCheckBox::OnDrawItemValue(CDC& dc, CRect)
 {
-    int top = rcValue.top + (rcValue.Height() - kBoxSize) / 2;
-    CRect box(rcValue.left - kBoxSize, top, rcValue.left, top + kBoxSize);
+    // The box goes by the value rectangle itself, not by the text area the view passes.
+    CRect box = BoxRect();
     if (m_check.GetSafeHwnd()) {
         m_check.MoveWindow(&box);
         m_check.Invalidate();
