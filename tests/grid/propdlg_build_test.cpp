@@ -199,5 +199,64 @@ TEST_F(PropDlgBuildTest, ClosingWritesTheLayoutAndTheExpandedStates)
     EXPECT_EQ(ProfileInt(kSection, "PrefTopIndexProperty7"), 0);
 }
 
+
+TEST_F(PropDlgBuildTest, DraggingTheSizeGripStretchesGridAndFrameAndMovesTheButtons)
+{
+    RecordingDlg dlg(7, true);
+    dlg.withBitmap = true;
+    CRect grid0, grid1, ok0, ok1, frame1, picture1;
+    MiscScriptedUser user;
+    user.ExpectDialog(CPropertyDlg::kTemplateCreate, [&](MiscModal& m) {
+        CWnd* wnd = CWnd::FromHandle(m.hwnd);
+        auto place = [wnd](HWND h) {
+            CRect r;
+            ::GetWindowRect(h, &r);
+            wnd->ScreenToClient(&r);
+            return r;
+        };
+        dlg.SetBitmap(); // the manager's picture is shown under the grid
+        grid0 = place(GridOf(dlg));
+        ok0 = place(::GetDlgItem(m.hwnd, IDOK));
+        HWND grip = MiscFindControlByClass(m.hwnd, XT_SIZEGRIP_CLASS).Window();
+        ASSERT_NE(grip, nullptr);
+        RECT g;
+        ::GetWindowRect(grip, &g);
+        const int x = g.left + 4, y = g.top + 4;
+        MiscSendMouseAt(WM_MOUSEMOVE, x, y);
+        MiscSendMouseAt(WM_LBUTTONDOWN, x, y);
+        MiscSendMouseAt(WM_MOUSEMOVE, x + 40, y + 60);
+        MiscSendMouseAt(WM_LBUTTONUP, x + 40, y + 60);
+        MiscSettle();
+        grid1 = place(GridOf(dlg));
+        ok1 = place(::GetDlgItem(m.hwnd, IDOK));
+        frame1 = place(::GetDlgItem(m.hwnd, CPropertyDlg::kFrameId));
+        picture1 = place(::GetDlgItem(m.hwnd, CPropertyDlg::kPictureId));
+        MiscClickButton(m.hwnd, IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_TRUE(user.AllDone()) << user.Report();
+    EXPECT_EQ(grid1.Width(), grid0.Width() + 40);
+    EXPECT_EQ(ok1.TopLeft(), ok0.TopLeft() + CPoint(40, 60));
+    EXPECT_EQ(picture1.bottom, frame1.bottom); // laid out again after the size change
+    EXPECT_EQ(grid1.bottom, picture1.top - CPropertyDlg::kPictureGap);
+}
+
+TEST_F(PropDlgBuildTest, TheColouredDialogsColourReachesTheGrid)
+{
+    COLORREF colour = RGB(200, 220, 240);
+    MakeHost();
+    RecordingDlg dlg(7, false);
+    CQVXColoredDlg::s_pClrDlgBk = &colour;
+    ASSERT_TRUE(CreatePane(dlg));
+    EXPECT_EQ(dlg.GetGrid()->GetHelpBackColor(), colour);
+    EXPECT_EQ(dlg.GetGrid()->GetViewLineColor(), colour);
+    EXPECT_EQ(dlg.GetGrid()->GetViewBackColor(), RGB(255, 255, 255));
+    colour = RGB(90, 100, 110); // the host changes it
+    dlg.UpdateColor();
+    EXPECT_EQ(dlg.GetGrid()->GetHelpBackColor(), colour);
+    CQVXColoredDlg::s_pClrDlgBk = nullptr;
+    dlg.DestroyWindow();
+}
+
 } // namespace
 } // namespace propdlgtest

@@ -71,18 +71,22 @@ TEST_F(PieceRequestTest, ASecondOpeningRemembersTheCollapsedCategory)
     const sample::PieceRequestResult first = sample::RunPieceRequest(piece, sample::PieceAnswers(), nullptr);
     ASSERT_EQ(first.failures, std::vector<std::string>());
     ASSERT_EQ(ProfileInt(sample::kSection, "Prop_12_41002"), 0);
-    int cuttingExpanded = -2;
+    int cuttingExpanded = -2, cuttingShown = -2;
     {
         sample::PieceDlg dlg(&piece);
         MiscScriptedUser user;
         user.ExpectDialog(CPropertyDlg::kTemplateCreate, [&](MiscModal& m) {
             // The model read the remembered state back from the profile through the grid's cache.
             cuttingExpanded = dlg.GetPropMngr()->GetCategory(sample::IDS_CAT_CUTTING)->GetExpand();
+            // ... and the row shows it.
+            HWND grid = MiscFindControl(m.hwnd, CPropertyDlg::kGridId).Window();
+            cuttingShown = MiscElement(grid).Item("Cutting").State().expanded;
             MiscClickButton(m.hwnd, IDCANCEL);
         });
         EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     }
     EXPECT_EQ(cuttingExpanded, 0);
+    EXPECT_EQ(cuttingShown, 0);
     EXPECT_EQ(piece.name, CString("Back yoke")); // Cancel applied nothing new
 }
 
