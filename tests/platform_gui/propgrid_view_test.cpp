@@ -264,6 +264,16 @@ TEST_F(PropGridViewTest, EmptyGridsAndVanishingRowsDoNotBreakTheView)
     EXPECT_EQ(host->Count(XTP_PGN_ITEMVALUE_CHANGED), 0);
     EXPECT_EQ(View().GetCount(), 3);
     EXPECT_EQ(Grid().FindItem("Row 2")->GetIndex(), 2);
+    // A row inserted above the selected one: the edit moves down with its row.
+    CXTPPropertyGridItem* selected = Grid().FindItem("Row 2");
+    MiscElement(Grid().GetSafeHwnd()).Item("Rows|Row 2").Click();
+    Grid().GetCategories()->GetAt(0)->InsertChildItem(0, new CXTPPropertyGridItem("First", "f"));
+    MiscSettle();
+    CRect edit;
+    selected->GetInplaceEdit().GetWindowRect(&edit);
+    View().ScreenToClient(&edit);
+    EXPECT_GE(edit.top, selected->GetItemRect().top);
+    EXPECT_LE(edit.bottom, selected->GetItemRect().bottom);
     // Emptied while a drop-down is open.
     auto* e = new CXTPPropertyGridItemEnum("Pick");
     Grid().GetCategories()->GetAt(0)->AddChildItem(e);

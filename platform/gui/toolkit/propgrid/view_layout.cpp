@@ -54,7 +54,9 @@ void CXTPPropertyGridView::Impl::Rebuild()
     layout.tops.assign(rows.size() + 1, 0);
     for (size_t i = 0; i < rows.size(); ++i)
         layout.tops[i + 1] = layout.tops[i] + RowHeight(rows[i]);
+    const int oldTop = topIndex;
     topIndex = std::clamp(topIndex, 0, MaxTopIndex());
+    bool moved = topIndex != oldTop;
     for (size_t i = 0; i < rows.size(); ++i)
         rows[i]->m_index = static_cast<int>(i);
 
@@ -83,6 +85,8 @@ void CXTPPropertyGridView::Impl::Rebuild()
         if (list.GetItem() == selected)
             list.Cancel();
         selected = nullptr;
+        if (self->m_pGrid && self->m_pGrid->GetSafeHwnd())
+            self->m_pGrid->Invalidate(FALSE); // the help pane has nothing to describe now
     }
     for (size_t i = 0; i < rows.size(); ++i) {
         CXTPPropertyGridItem* item = rows[i];
@@ -90,11 +94,15 @@ void CXTPPropertyGridView::Impl::Rebuild()
             item->m_visibleRow = TRUE;
             item->SetVisible(TRUE);
         }
-        if (before[i] != static_cast<int>(i))
+        if (before[i] != static_cast<int>(i)) {
             item->OnIndexChanged();
+            moved = moved || item == selected;
+        }
     }
     inRefresh = false;
     UpdateScrollBar();
+    if (moved)
+        PlaceEditors(); // the selected row moved: its editors follow
 }
 
 void CXTPPropertyGridView::Impl::EnsureLayout()
@@ -105,8 +113,11 @@ void CXTPPropertyGridView::Impl::EnsureLayout()
 
 void CXTPPropertyGridView::Impl::Forget(CXTPPropertyGridItem* item)
 {
-    if (selected == item)
+    if (selected == item) {
         selected = nullptr;
+        if (self->m_pGrid && self->m_pGrid->GetSafeHwnd())
+            self->m_pGrid->Invalidate(FALSE);
+    }
     if (edit.GetItem() == item)
         edit.Abandon(); // text typed into a row that goes away goes with it
     if (button.GetItem() == item)
