@@ -38,6 +38,19 @@ namespace misctool {
     /* The toolkit's property grid (gallery_propgrid.cpp). */ \
     X("property_grid_control", GalleryPropertyGridControl, "the toolkit's property grid: a row in edit, help pane") \
     X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look") \
+    /* The grid framework's preferences grid (gallery_grid.cpp). */ \
+    X("property_grid", GalleryPropertyGrid, "a preferences grid: one row of every item kind, a collapsed category, read-only row, custom colours, help") \
+    X("property_grid_text", GalleryPropertyGridText, "the preferences grid with its text row in edit") \
+    X("property_grid_number", GalleryPropertyGridNumber, "the number-with-unit row in edit") \
+    X("property_grid_integer", GalleryPropertyGridInteger, "the whole-number row in edit") \
+    X("property_grid_check", GalleryPropertyGridCheck, "the check-box row selected by a click on its box, which unchecked it") \
+    X("property_grid_slider", GalleryPropertyGridSlider, "the slider row selected, its slider showing") \
+    X("property_grid_spin", GalleryPropertyGridSpin, "the spin row selected, its arrows showing") \
+    X("property_grid_list", GalleryPropertyGridList, "the drop-down list row selected") \
+    X("property_grid_listbox", GalleryPropertyGridListBox, "the bitmap list row selected") \
+    X("property_grid_images", GalleryPropertyGridImages, "the image choice row selected") \
+    X("property_grid_draw", GalleryPropertyGridDraw, "the colour swatch row selected") \
+    X("property_grid_button", GalleryPropertyGridButton, "the push-button row selected") \
     MISCTOOL_GALLERY_ROWS(X)
 
 // The property grid's custom rows (gallery_rows.cpp): a grid with one row of each kind, one selected.

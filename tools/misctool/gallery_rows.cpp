@@ -94,6 +94,7 @@ public:
 
         auto* swatch = new CDrawCustomItem(CString("Pen colour"), CString("Cutting line"), &m_pen);
         swatch->SetColour(RGB(220, 60, 40));
+        swatch->SetFlags(0); // shown for information: no edit covers the swatch when selected
         m_rows["swatch"] = cat->AddChildItem(swatch);
 
         HBITMAP strip = Square(0, 3);

@@ -2,6 +2,7 @@
 // Helpers shared by the typed items.
 #include <misc/frame/profile.h>
 #include <misc/grid/model.h>
+#include <toolkit/propertygrid.h>
 
 namespace miscgrid {
 
@@ -11,6 +12,13 @@ inline void WriteItemValue(const CString& section, const CString& key, const CSt
 {
     if (!key.IsEmpty() && !section.IsEmpty())
         ProfileWriteString(section, key, text, 1);
+}
+
+// Rows created by resource identifier take the model's caption when the resources have none.
+inline void CaptionFallback(CXTPPropertyGridItem* row, const CString& name)
+{
+    if (row && row->GetCaption().IsEmpty() && !name.IsEmpty())
+        row->SetCaption(name);
 }
 
 // The midpoint of a range.

@@ -5,6 +5,8 @@
 
 #include <afxwin.h>
 
+#include "items/items_internal.h"
+
 namespace {
 
 // Loads a bitmap resource; null when it does not load.
@@ -82,8 +84,10 @@ void CListBoxGnrlItemData::Create(CXTPPropertyGridItem* parent)
     auto* row = new CCustomItemBmp(static_cast<UINT>(m_NameId), &m_CurrentIndex, bitmap);
     if (!parent->AddChildItem(row))
         return;
+    miscgrid::CaptionFallback(row, m_Name);
     row->SetImageSize(CSize(m_BitmapCx, m_BitmapCy));
     row->SetList(m_List);
+    row->SetValue(m_StrValue); // the current choice's text
     if (!m_Description.IsEmpty())
         row->SetDescription(m_Description);
     SetFlags(row);

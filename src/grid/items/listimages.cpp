@@ -3,6 +3,8 @@
 #include "misc/grid/items.h"
 #include "misc/grid/rows.h"
 
+#include "items/items_internal.h"
+
 void CListBoxImagesGnrlItemData::Create(CXTPPropertyGridItem* parent)
 {
     if (!parent)
@@ -10,6 +12,7 @@ void CListBoxImagesGnrlItemData::Create(CXTPPropertyGridItem* parent)
     auto* row = new CKestPropertyGridItemEnum(static_cast<UINT>(m_NameId), m_ShowValue, m_Value, &m_Value);
     if (!parent->AddChildItem(row))
         return;
+    miscgrid::CaptionFallback(row, m_Name);
     if (!m_Description.IsEmpty())
         row->SetDescription(m_Description);
     row->SetHeight(m_ImageCy + 2);
@@ -37,6 +40,8 @@ void CListBoxImagesGnrlItemData::Create(CXTPPropertyGridItem* parent)
             row->SetInitValue(m_StrValue);
             m_Value = -1;
         }
+    } else if (IsValueEnable(m_Value)) {
+        row->SetEnum(m_Value); // the choices exist only now: show the current one
     }
     row->GetValueMetrics()->m_nImage = static_cast<int>(GetImageId());
     CXTPPropertyGrid* grid = m_Grid ? static_cast<CXTPPropertyGrid*>(m_Grid) : row->GetPropertyGrid();

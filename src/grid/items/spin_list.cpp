@@ -89,6 +89,7 @@ void CListGnrlItemData::Create(CXTPPropertyGridItem* parent)
     auto* row = new CItemComboBox(static_cast<UINT>(m_NameId), m_StrValue, &m_StrValue, &m_List);
     if (!parent->AddChildItem(row))
         return;
+    miscgrid::CaptionFallback(row, m_Name);
     if (!m_Description.IsEmpty())
         row->SetDescription(m_Description);
     row->SetComboType(m_ComboType);
@@ -164,6 +165,7 @@ void CButtonGnrlItemData::Create(CXTPPropertyGridItem* parent)
     auto* row = new CCustomButton(static_cast<UINT>(m_NameId), m_StrValue);
     if (!parent->AddChildItem(row))
         return;
+    miscgrid::CaptionFallback(row, m_Name);
     if (!m_Description.IsEmpty())
         row->SetDescription(m_Description);
     if (!m_Name.IsEmpty())
