@@ -107,7 +107,15 @@ TEST_F(ComboRowTest, OnlyCtrlOpensTheListEditor)
     }
     {
         MiscScriptedUser user;
-        user.ExpectDialog(IDD_LBEDIT, [](MiscModal& m) { MiscClickButton(m.hwnd, IDOK); });
+        CRect rowOnScreen = row->GetItemRect();
+        View().ClientToScreen(&rowOnScreen);
+        user.ExpectDialog(IDD_LBEDIT, [&](MiscModal& m) {
+            CRect placed;
+            ::GetWindowRect(m.hwnd, &placed);
+            EXPECT_EQ(placed.top, rowOnScreen.bottom) << "the editor opens just below the row";
+            EXPECT_EQ(placed.right, rowOnScreen.right);
+            MiscClickButton(m.hwnd, IDOK);
+        });
         RightClickCaption(row, MISC_MOD_CONTROL);
         EXPECT_TRUE(user.AllDone()) << "a right click with Ctrl opens it too";
         EXPECT_EQ(ListTexts(), (std::vector<std::string>{"Denim", "Tweed"})) << "reloaded from the stored list";
