@@ -181,3 +181,10 @@
 #define IDC_CUT_DIALOG_LAYER 9317
 #define IDC_CUT_LAYER 9318
 #define IDC_CUT_RENUMBER 9319
+// Property dialog: edit mode (a pane) and create mode (OK and Cancel); icon IDI_MISC_SAMPLE (9)
+#define IDD_PROPERTY_EDIT 490
+#define IDD_PROPERTY_CREATE 492
+#define IDC_PROPERTY_PICTURE 1432
+#define IDC_PROPERTY_FRAME 1488
+#define IDC_PROPERTY_NAME 1489
+#define IDC_PROPERTY_GRID 1490

@@ -7,3 +7,5 @@
 #include "misc/grid/managers.h"
 #include "misc/grid/gridwnd.h"
 #include "misc/grid/rows.h"
+#include "misc/grid/colorfile.h"
+#include "misc/grid/propertydlg.h"

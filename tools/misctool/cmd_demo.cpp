@@ -6,6 +6,7 @@
 #include "args.h"
 #include "commands.h"
 #include "demo_versions.h"
+#include "demo_property.h"
 
 namespace misctool {
 
@@ -84,6 +85,7 @@ int RunDemo(Context& ctx, const std::vector<std::string>& args)
     if (GetModuleHandleA("misc_res.dll") == nullptr)
         return Fail(ctx, "the resource module misc_res.dll is not loaded");
     if (int rc = DemoVersions(ctx, outDir))
+    if (int rc = DemoPropertyRequest(ctx, outDir))
         return rc;
     return kExitOk;
 }
@@ -98,6 +100,8 @@ const Command& DemoCommand()
                                  "computes a few geometry values. Then saves a sample document three times with\n"
                                  "its version history and opens it again; --out DIR keeps the document and a\n"
                                  "PNG of each dialog there.",
+                                 "computes a few geometry values; then runs the first typical request: a piece\n"
+                                 "dialog edited by a scripted person (--out DIR: a PNG of it after each step).",
                                  &RunDemo};
     return command;
 }

@@ -35,6 +35,11 @@ namespace misctool {
     X("list_editor", GalleryListEditor, "the list editor of the materials, the tip of its ascending sort showing") \
     X("history_combo_dropped", GalleryHistoryComboDropped, "a history combo box open, the values most recent first") \
     X("locate", GalleryLocate, "the locate dialog with the path of a missing file") \
+    /* The property dialog (gallery_propdlg.cpp). */ \
+    X("property_dialog_edit", GalleryPropertyDialogEdit, "the property dialog as a pane (edit mode), a row selected") \
+    X("property_dialog_create", GalleryPropertyDialogCreate, "the property dialog in create mode with a picture") \
+    X("property_colour_popup", GalleryPropertyColourPopup, "a colour row's palette open under the row") \
+    X("property_file_row", GalleryPropertyFileRow, "a file row selected, its browse button shown") \
     /* The toolkit's property grid (gallery_propgrid.cpp). */ \
     X("property_grid_control", GalleryPropertyGridControl, "the toolkit's property grid: a row in edit, help pane") \
     X("property_grid_control_office2003", GalleryPropertyGridControlOffice2003, "the same grid in the Office-style look") \
