@@ -3,3 +3,4 @@
 #include <afx.h>
 #include "misc/services/logfile.h"
 #include "misc/services/fontmngr.h"
+#include "misc/services/websupport.h"

@@ -53,7 +53,8 @@ int BadUsage(Context& ctx, const std::string& message);
     X(Fpf) \
     X(Tools) \
     X(Gallery) \
-    X(Show)
+    X(Show) \
+    X(Open)
 
 #define MISCTOOL_DECLARE_COMMAND(name) const Command& name##Command();
 MISCTOOL_COMMANDS(MISCTOOL_DECLARE_COMMAND)
