@@ -4,3 +4,4 @@
 #include "misc/services/logfile.h"
 #include "misc/services/fontmngr.h"
 #include "misc/services/websupport.h"
+#include "misc/services/netshare.h"

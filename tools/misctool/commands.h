@@ -54,7 +54,8 @@ int BadUsage(Context& ctx, const std::string& message);
     X(Tools) \
     X(Gallery) \
     X(Show) \
-    X(Open)
+    X(Open) \
+    X(Share)
 
 #define MISCTOOL_DECLARE_COMMAND(name) const Command& name##Command();
 MISCTOOL_COMMANDS(MISCTOOL_DECLARE_COMMAND)
