@@ -5,3 +5,4 @@
 #include "misc/services/fontmngr.h"
 #include "misc/services/websupport.h"
 #include "misc/services/netshare.h"
+#include "misc/services/emailsupport.h"
