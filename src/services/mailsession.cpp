@@ -100,6 +100,11 @@ CString CMailSession::MailLogPath() const
     const CString fallback = CString(folder) + "/Kestrel/vmxmail.log";
     char path[257] = "";
     ProfileReadString("MailLogFile", "LogFilePath", fallback, path, sizeof path, 1);
+    // The default folder is made when missing, as the drive root of the default always existed.
+    if (fallback == path) {
+        SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, folder);
+        CreateDirectoryA(CString(folder) + "/Kestrel", nullptr);
+    }
     return path;
 }
 

@@ -55,7 +55,8 @@ int BadUsage(Context& ctx, const std::string& message);
     X(Gallery) \
     X(Show) \
     X(Open) \
-    X(Share)
+    X(Share) \
+    X(Mail)
 
 #define MISCTOOL_DECLARE_COMMAND(name) const Command& name##Command();
 MISCTOOL_COMMANDS(MISCTOOL_DECLARE_COMMAND)
