@@ -11,6 +11,10 @@
 #include "win32/types.h"
 #include "win32/system.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "misc_export.h"
 MISC_PUBLIC_BEGIN
 
@@ -60,6 +64,11 @@ DWORD MiscNetShareGetInfo(LPCSTR name, LPSTR path, DWORD size);
 // Whether a folder is shared: NERR_Success (type STYPE_DISKTREE), NERR_DeviceNotShared,
 // ERROR_INVALID_PARAMETER, ERROR_NO_NETWORK.
 DWORD MiscNetShareCheck(LPCSTR device, LPDWORD type);
+
+// Reads the output of `net usershare info` (records "[name]" followed by "key=value" lines)
+// into (name, path) pairs, in order; returns how many. Exposed for the fuzzer.
+size_t MiscNetParseShareInfo(const char* text, size_t size,
+                             std::vector<std::pair<std::string, std::string>>* shares);
 
 // ---- The network browser (WNet) ----
 #define RESOURCE_CONNECTED 1

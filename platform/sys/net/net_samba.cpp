@@ -78,21 +78,13 @@ bool Contains(const std::string& text, const char* what)
     return strcasestr(text.c_str(), what) != nullptr;
 }
 
-// Reads the records "[name]" / "path=..." of `net usershare info`.
+// Reads the records of `net usershare info`.
 void ParseInfo(const std::string& text, std::vector<Share>& shares)
 {
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
-            shares.push_back({line.substr(1, line.size() - 2), std::string()});
-        else if (!shares.empty() && line.compare(0, 5, "path=") == 0)
-            shares.back().path = line.substr(5);
-    }
+    std::vector<std::pair<std::string, std::string>> pairs;
+    MiscNetParseShareInfo(text.data(), text.size(), &pairs);
+    for (auto& p : pairs)
+        shares.push_back({std::move(p.first), std::move(p.second)});
 }
 
 class Samba : public Backend {
@@ -173,3 +165,26 @@ bool SambaInstalled()
 }
 
 } // namespace miscnet
+
+size_t MiscNetParseShareInfo(const char* text, size_t size,
+                             std::vector<std::pair<std::string, std::string>>* shares)
+{
+    if (text == nullptr || shares == nullptr)
+        return 0;
+    shares->clear();
+    size_t pos = 0;
+    while (pos < size) {
+        const char* start = text + pos;
+        const void* newline = std::memchr(start, '\n', size - pos);
+        size_t length = newline ? static_cast<size_t>(static_cast<const char*>(newline) - start) : size - pos;
+        std::string line(start, length);
+        pos += length + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
+            shares->emplace_back(line.substr(1, line.size() - 2), std::string());
+        else if (!shares->empty() && line.compare(0, 5, "path=") == 0)
+            shares->back().second = line.substr(5);
+    }
+    return shares->size();
+}
