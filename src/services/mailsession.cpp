@@ -1,6 +1,8 @@
 // CMailSession: connecting to the mail server, the send sequence and the mail log.
 #include "mailsession.h"
 
+#include "misc/services/emailsupport.h"
+
 #include "misc/frame/profile.h"
 
 #include <afxwin.h>
@@ -11,7 +13,16 @@ namespace {
 
 const char kFailedToConnect[] = "Failed to connect to your E-mail program";
 
+EmailComposeDialogProc g_composeDialog = nullptr;
+
 } // namespace
+
+EmailComposeDialogProc SetEmailComposeDialog(EmailComposeDialogProc proc)
+{
+    EmailComposeDialogProc previous = g_composeDialog;
+    g_composeDialog = proc;
+    return previous;
+}
 
 bool CMailSession::Connect()
 {
@@ -67,12 +78,45 @@ void CMailSession::SendSequence(int showDialog)
         return;
     CCallResourceScope scope;
     if (showDialog) {
-        // The compose dialog is not part of this build yet: the sequence ends as if the person
-        // had cancelled it, so nothing is sent, logged or logged off.
+        DialogSequence();
         return;
     }
     for (INT_PTR i = 0; i < m_attachNames.GetSize() && i < m_attachPaths.GetSize(); ++i)
         m_message->AddAttachment(m_attachNames[i].GetString(), 1, 1, m_attachPaths[i].GetString());
+    ResolveSendLogoff();
+}
+
+void CMailSession::DialogSequence()
+{
+    CEmailComposeData data;
+    data.recipients.Copy(m_recipients);
+    data.subject = m_message->subject.c_str();
+    data.text = m_message->text.c_str();
+    data.names.Copy(m_attachNames);
+    data.paths.Copy(m_attachPaths);
+    data.attachedCount = static_cast<int>(m_message->AttachmentCount());
+    if (m_singleFile) {
+        data.singleFile = 1;
+        data.singleName = m_fileName;
+        data.singlePath = m_filePath;
+        data.includeSingle = 1;
+    }
+    // Without a dialog, or on Cancel, nothing is sent, logged or logged off.
+    if (g_composeDialog == nullptr || !g_composeDialog(data))
+        return;
+    m_recipients.Append(data.newRecipients);
+    m_message->subject = data.subject.GetString();
+    m_message->text = data.text.GetString();
+    const INT_PTR count = m_message->AttachmentCount();
+    if (count != data.names.GetSize()) {
+        for (INT_PTR i = count; i < data.names.GetSize() && i < data.paths.GetSize(); ++i) {
+            if (data.names[i].IsEmpty())
+                continue;
+            m_sentNames.Add(data.names[i]);
+            m_sentPaths.Add(data.paths[i]);
+            m_message->AddAttachment(data.names[i].GetString(), 1, 1, data.paths[i].GetString());
+        }
+    }
     ResolveSendLogoff();
 }
 

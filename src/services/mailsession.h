@@ -33,6 +33,7 @@ public:
     int m_singleFile = 0;
 
 private:
+    void DialogSequence();
     // Resolves the recipients, sends, logs the message when it went, and logs off.
     void ResolveSendLogoff();
     void WriteMailLog();

@@ -286,3 +286,70 @@ TEST_F(Email, TheLogDefaultsToThePerUserDataFolder)
     EXPECT_TRUE(Exists(std::string(folder) + "/Kestrel/vmxmail.log"));
     EXPECT_FALSE(Exists(logPath));
 }
+
+namespace {
+
+// The scripted compose dialog: records what it was given, then picks a recipient and adds the
+// files of g_addFiles as the dialog's file chooser does (name and extension and a line feed).
+CEmailComposeData g_given;
+std::vector<std::string> g_addFiles;
+bool g_pressOk = true;
+
+bool ScriptedCompose(CEmailComposeData& data)
+{
+    g_given.subject = data.subject;
+    g_given.names.Copy(data.names);
+    g_given.singleFile = data.singleFile;
+    g_given.singleName = data.singleName;
+    g_given.attachedCount = data.attachedCount;
+    if (!g_pressOk)
+        return false;
+    data.newRecipients.Add(CString("picked@example.org"));
+    data.subject = "From the dialog";
+    for (const std::string& path : g_addFiles) {
+        CString p = path.c_str();
+        data.paths.Add(p);
+        CString name = CString(path.substr(path.rfind('/') + 1).c_str()) + "\n";
+        data.names.Add(name);
+    }
+    return true;
+}
+
+} // namespace
+
+TEST_F(Email, ADialogSendListsEveryFileItAttached)
+{
+    EmailComposeDialogProc previous = SetEmailComposeDialog(&ScriptedCompose);
+    g_pressOk = true;
+    g_addFiles = {fileA, fileB};
+    CEmailSupportApi mail;
+    mail.NewMessage("first", "one@example.org", "text", 1);
+    SetEmailComposeDialog(previous);
+    EXPECT_STREQ(g_given.subject, "first");
+    ASSERT_EQ(Outbox().size(), 1u);
+    const std::string got = Read(Outbox()[0]);
+    EXPECT_EQ(misc_test::ReadFile(got + "to"), "one@example.org, picked@example.org");
+    EXPECT_EQ(misc_test::ReadFile(got + "names"), "a.mrk\nb b.dsp\n");
+    std::vector<std::string> log = Lines(misc_test::ReadFile(logPath));
+    ASSERT_EQ(log.size(), 17u);
+    EXPECT_EQ(std::vector<std::string>(log.begin() + 1, log.end()),
+              (std::vector<std::string>{"Subject: From the dialog", "Message body: text", "Recipients: ",
+                                        "one@example.org", "picked@example.org", "With these files: ",
+                                        "File Name: a.mrk", "File path: " + fileA, "File size: 3000 Bytes", "",
+                                        "File Name: b b.dsp", "File path: " + fileB, "File size: 17 Bytes", "",
+                                        "End log entry!", std::string(38, '*')}));
+}
+
+TEST_F(Email, ACancelledDialogSendsAndLogsNothing)
+{
+    EmailComposeDialogProc previous = SetEmailComposeDialog(&ScriptedCompose);
+    g_pressOk = false;
+    CEmailSupportApi mail;
+    mail.NewMessage("a.mrk", fileA.c_str(), 0);
+    SetEmailComposeDialog(previous);
+    EXPECT_EQ(g_given.singleFile, 1);
+    EXPECT_STREQ(g_given.singleName, "a.mrk");
+    ASSERT_EQ(g_given.names.GetSize(), 1);
+    EXPECT_TRUE(Outbox().empty());
+    EXPECT_FALSE(Exists(logPath));
+}

@@ -4,6 +4,7 @@
 // sent message to the mail log: the key "LogFilePath" of the section "MailLogFile" of the user
 // profile file, by default vmxmail.log in the per-user data folder's "Kestrel" folder.
 #include <afx.h>
+#include <afxcoll.h>
 #include <afxtempl.h>
 
 #include <memory>
@@ -13,6 +14,25 @@ MISC_PUBLIC_BEGIN
 
 class CWinApp;
 class CMailSession;
+
+// What the compose dialog is given and what it gives back when the person presses OK.
+struct CEmailComposeData {
+    CStringArray recipients;       // in: the session's recipients, shown
+    CString subject;               // in and out
+    CString text;                  // in and out
+    CStringArray names;            // in and out: display names of the files (added ones end in "\n")
+    CStringArray paths;            // in and out: their paths, index for index
+    int attachedCount = 0;         // in: files already attached to the message
+    int singleFile = 0;            // in: the message was opened for one file
+    CString singleName, singlePath;
+    int includeSingle = 0;         // in and out: the single-file check box
+    CStringArray newRecipients;    // out: the recipients picked in the dialog
+};
+
+// The compose dialog runs through this hook, which the dialog's part registers; true for OK.
+// Without one the dialog sequence ends as if cancelled. Returns the previous hook.
+using EmailComposeDialogProc = bool (*)(CEmailComposeData& data);
+EmailComposeDialogProc SetEmailComposeDialog(EmailComposeDialogProc proc);
 
 class CEmailSupportApi {
 public:
