@@ -56,7 +56,8 @@ CNetAPIServer::CNetAPIServer(HWND parent) : m_hNetApi(MiscNetAvailable() != FALS
 
 int CNetAPIServer::NetServerGetInfo()
 {
-    char name[16] = {};
+    // Linux host names may be longer than the 15 characters of a Windows computer name.
+    char name[256] = {};
     DWORD size = sizeof name;
     if (!GetComputerNameA(name, &size) || name[0] == '\0')
         return 0;

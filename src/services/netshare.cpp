@@ -111,7 +111,7 @@ CString CAPINetworkInterface::GetLocalServerName()
         CCallResourceScope scope;
         name.LoadString(IDS_SHARE_DEFAULT_COMPUTER_NAME);
     }
-    char computer[16] = {};
+    char computer[256] = {};
     DWORD size = sizeof computer;
     if (GetComputerNameA(computer, &size))
         name = computer;

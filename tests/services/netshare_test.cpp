@@ -175,3 +175,14 @@ TEST(NetSharesWithoutNetwork, NullArgumentsAndCopies)
     EXPECT_TRUE(copy.IsNetworkEnable());
     unsetenv("MISC_NET_BACKEND");
 }
+
+TEST(NetSharesWithoutNetwork, ALongHostNameStillNamesTheServer)
+{
+    setenv("MISC_NET_BACKEND", "simulated", 1);
+    setenv("MISC_COMPUTER_NAME", "build-server-42.example", 1);
+    CAPINetworkInterface net;
+    EXPECT_TRUE(net.InitNetworkAPI(nullptr));
+    EXPECT_STREQ(net.GetLocalServerName(), "build-server-42.example");
+    unsetenv("MISC_COMPUTER_NAME");
+    unsetenv("MISC_NET_BACKEND");
+}
