@@ -3,3 +3,6 @@
 #include <afx.h>
 #include "misc/services/logfile.h"
 #include "misc/services/fontmngr.h"
+#include "misc/services/websupport.h"
+#include "misc/services/netshare.h"
+#include "misc/services/emailsupport.h"

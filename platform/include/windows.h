@@ -36,3 +36,9 @@
 #if __has_include("win32/accel.h")
 #include "win32/accel.h"
 #endif
+#if __has_include("win32/shell.h")
+#include "win32/shell.h"
+#endif
+#if __has_include("win32/network.h")
+#include "win32/network.h"
+#endif

@@ -54,7 +54,10 @@ int BadUsage(Context& ctx, const std::string& message);
     X(Fpf) \
     X(Tools) \
     X(Gallery) \
-    X(Show)
+    X(Show) \
+    X(Open) \
+    X(Share) \
+    X(Mail)
 
 #define MISCTOOL_DECLARE_COMMAND(name) const Command& name##Command();
 MISCTOOL_COMMANDS(MISCTOOL_DECLARE_COMMAND)
