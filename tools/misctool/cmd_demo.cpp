@@ -84,8 +84,11 @@ int RunDemo(Context& ctx, const std::vector<std::string>& args)
     Geometry(ctx);
     if (GetModuleHandleA("misc_res.dll") == nullptr)
         return Fail(ctx, "the resource module misc_res.dll is not loaded");
-    if (int rc = DemoVersions(ctx, outDir))
+    // The first typical request (a piece's properties), then the second (a document saved with
+    // its version history).
     if (int rc = DemoPropertyRequest(ctx, outDir))
+        return rc;
+    if (int rc = DemoVersions(ctx, outDir))
         return rc;
     return kExitOk;
 }
@@ -97,11 +100,10 @@ const Command& DemoCommand()
     static const Command command{"demo", "Run the library's main scenario and show each step", "[--out DIR]",
                                  "Starts the library (InitMiscDLL), shows the current resource module before and\n"
                                  "after, runs a call-bound resource scope, loads strings from misc_res and\n"
-                                 "computes a few geometry values. Then saves a sample document three times with\n"
-                                 "its version history and opens it again; --out DIR keeps the document and a\n"
-                                 "PNG of each dialog there.",
-                                 "computes a few geometry values; then runs the first typical request: a piece\n"
-                                 "dialog edited by a scripted person (--out DIR: a PNG of it after each step).",
+                                 "computes a few geometry values. Then runs the first typical request: a piece\n"
+                                 "dialog edited by a scripted person; and the second: a sample document saved\n"
+                                 "three times with its version history and opened again. --out DIR keeps the\n"
+                                 "documents there with a PNG of each dialog after each step.",
                                  &RunDemo};
     return command;
 }
