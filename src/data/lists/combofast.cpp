@@ -81,7 +81,8 @@ private:
         if (n > kBuffer || n > m_left)
             return false;
         const size_t kept = static_cast<size_t>(m_end - m_p);
-        std::memmove(m_buffer.get(), m_p, kept);
+        if (kept) // nothing is buffered before the first read
+            std::memmove(m_buffer.get(), m_p, kept);
         m_p = m_buffer.get();
         m_end = m_p + kept;
         while (static_cast<size_t>(m_end - m_p) < n) {
