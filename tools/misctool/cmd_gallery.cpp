@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <afxwin.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -84,6 +85,26 @@ GalleryFunction FindGalleryEntry(const std::string& name)
         if (name == e.name)
             return e.show;
     return nullptr;
+}
+
+// The desktop picture cut to a rectangle (screen coordinates).
+bool CaptureScreenRect(const RECT& part, const std::string& png, std::string& error)
+{
+    MiscSurface desk = MiscCaptureWindow(nullptr);
+    const RECT r{std::max<LONG>(0, part.left), std::max<LONG>(0, part.top), std::min<LONG>(desk.width, part.right),
+                 std::min<LONG>(desk.height, part.bottom)};
+    if (r.right <= r.left || r.bottom <= r.top) {
+        error = "nothing to capture";
+        return false;
+    }
+    MiscSurface cut(r.right - r.left, r.bottom - r.top);
+    for (int y = r.top; y < r.bottom; ++y)
+        std::copy(desk.row(y) + r.left, desk.row(y) + r.right, cut.row(y - r.top));
+    if (!MiscWritePng(cut, png.c_str())) {
+        error = "cannot write " + png;
+        return false;
+    }
+    return true;
 }
 
 bool CaptureToPng(HWND hwnd, const std::string& png, std::string& error)

@@ -95,6 +95,9 @@ MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
 // Helpers for entries: capture a window into a PNG (false with a message when it cannot), and
 // run a modal window under a scripted user that captures it and then closes it with `close`.
 bool CaptureToPng(HWND hwnd, const std::string& png, std::string& error);
+// The desktop picture cut to a rectangle (screen coordinates): a window with what it opened
+// outside itself (a dropped list, a tip).
+bool CaptureScreenRect(const RECT& part, const std::string& png, std::string& error);
 
 // The cut-node dialog on a contour, captured as it opens (misctool cut edit).
 bool RenderCutNodeDialog(const InterfacePoint* pts, int n, int closed, CArray<tagCutNode, tagCutNode>& nodes,

@@ -197,21 +197,7 @@ bool GalleryRowComboDropped(const std::string& png, std::string& error)
     ::GetWindowRect(gallery.Frame(), &frame);
     list.GetWindowRect(&dropped);
     ::UnionRect(&both, &frame, &dropped);
-    MiscSurface desk = MiscCaptureWindow(nullptr);
-    RECT r{std::max<LONG>(0, both.left), std::max<LONG>(0, both.top), std::min<LONG>(desk.width, both.right),
-           std::min<LONG>(desk.height, both.bottom)};
-    if (r.right <= r.left || r.bottom <= r.top) {
-        error = "nothing to capture";
-        return false;
-    }
-    MiscSurface cut(r.right - r.left, r.bottom - r.top);
-    for (int y = r.top; y < r.bottom; ++y)
-        std::copy(desk.row(y) + r.left, desk.row(y) + r.right, cut.row(y - r.top));
-    if (!MiscWritePng(cut, png.c_str())) {
-        error = "cannot write " + png;
-        return false;
-    }
-    return true;
+    return CaptureScreenRect(both, png, error);
 }
 
 } // namespace misctool

@@ -34,26 +34,6 @@ const MiscResControl kComboControls[] = {
 const MiscResDialog kComboDialog = {0, DS_SETFONT | WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 0, 160, 111,
                                     "Drop-down list", "MS Shell Dlg", 8, nullptr, kComboControls, 3};
 
-// The desktop picture cut to a rectangle (screen coordinates).
-bool CaptureScreenPart(const RECT& part, const std::string& png, std::string& error)
-{
-    MiscSurface desk = MiscCaptureWindow(nullptr);
-    RECT r{std::max<LONG>(0, part.left), std::max<LONG>(0, part.top), std::min<LONG>(desk.width, part.right),
-           std::min<LONG>(desk.height, part.bottom)};
-    if (r.right <= r.left || r.bottom <= r.top) {
-        error = "nothing to capture";
-        return false;
-    }
-    MiscSurface cut(r.right - r.left, r.bottom - r.top);
-    for (int y = r.top; y < r.bottom; ++y)
-        std::copy(desk.row(y) + r.left, desk.row(y) + r.right, cut.row(y - r.top));
-    if (!MiscWritePng(cut, png.c_str())) {
-        error = "cannot write " + png;
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 bool GallerySampleDialogClassic(const std::string& png, std::string& error)
@@ -98,7 +78,7 @@ bool GalleryComboDropped(const std::string& png, std::string& error)
     dialog.GetWindowRect(&frame);
     ::GetWindowRect(info.hwndList, &list);
     ::UnionRect(&both, &frame, &list);
-    const bool ok = CaptureScreenPart(both, png, error);
+    const bool ok = CaptureScreenRect(both, png, error);
     dialog.DestroyWindow();
     return ok;
 }
