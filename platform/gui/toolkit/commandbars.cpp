@@ -2,6 +2,8 @@
 #include "toolkit/commandbars.h"
 
 #include "mfc/menu.h"
+#include "toolkit/paintmanager.h"
+#include "toolkit/shortcuts.h"
 
 CXTPControl::CXTPControl(XTPControlType type, int id, CXTPCommandBar* parent) : m_type(type), m_id(id), m_parent(parent)
 {
@@ -107,10 +109,33 @@ CXTPToolBar* CXTPCommandBars::GetAt(int index) const
     return index >= 0 && index < GetCount() ? m_bars[static_cast<size_t>(index)].get() : nullptr;
 }
 
-CXTPToolBar* CXTPCommandBars::Add(LPCTSTR title)
+CXTPCommandBars::CXTPCommandBars() = default;
+CXTPCommandBars::~CXTPCommandBars() = default;
+
+CXTPToolBar* CXTPCommandBars::Add(LPCTSTR title, XTPBarPosition position)
 {
     m_bars.push_back(std::make_unique<CXTPToolBar>(title));
-    return m_bars.back().get();
+    CXTPToolBar* bar = m_bars.back().get();
+    bar->m_bars = this;
+    bar->SetPosition(position);
+    return bar;
+}
+
+void CXTPCommandBars::RedrawCommandBars()
+{
+    ++m_redraws;
+}
+
+CXTPShortcutManager* CXTPCommandBars::GetShortcutManager()
+{
+    if (!m_shortcuts)
+        m_shortcuts = std::make_unique<CXTPShortcutManager>(this);
+    return m_shortcuts.get();
+}
+
+CXTPPaintManager* CXTPCommandBars::GetPaintManager() const
+{
+    return XTPPaintManager();
 }
 
 CXTPControl* CXTPCommandBars::FindControl(XTPControlType type, int id, BOOL visible, BOOL recursive) const
@@ -128,3 +153,15 @@ UINT XTPHashKey(LPCTSTR text)
         hash = (hash << 5) + hash + static_cast<unsigned char>(*p);
     return hash;
 }
+
+CString CXTPControl::GetDescription() const
+{
+    return m_description;
+}
+
+void CXTPCommandBar::SetVisible(BOOL visible)
+{
+    m_visible = visible;
+}
+
+void CXTPCommandBar::OnInitialUpdate() {}

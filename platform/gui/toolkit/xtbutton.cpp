@@ -46,7 +46,7 @@ void CXTButton::DrawItem(LPDRAWITEMSTRUCT item)
     const bool pressed = (item->itemState & ODS_SELECTED) != 0;
     const bool disabled = (item->itemState & ODS_DISABLED) != 0;
     // The frame and face come from the theme; a face colour of the caller's own fills the inside.
-    UINT state = (pressed ? MISC_TS_PRESSED : 0) | (disabled ? MISC_TS_DISABLED : 0);
+    UINT state = (pressed ? UINT(MISC_TS_PRESSED) : 0u) | (disabled ? UINT(MISC_TS_DISABLED) : 0u);
     if (m_theme == xtThemeOfficeXP || (m_xStyle & BS_XT_FLAT_ANY))
         state |= MISC_TS_FLAT;
     MiscCurrentTheme().DrawPushButton(item->hDC, r, state);
@@ -73,10 +73,4 @@ void CXTButton::DrawItem(LPDRAWITEMSTRUCT item)
         focus.DeflateRect(3, 3);
         dc->DrawFocusRect(&focus);
     }
-}
-
-void CXTPPaintManager::GradientFill(CDC* dc, LPCRECT rect, COLORREF from, COLORREF to, BOOL horz)
-{
-    if (dc && rect)
-        dc->FillGradientRect(rect, from, to, horz);
 }

@@ -82,6 +82,40 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// The multi-document frame: an MDI client window (AFX_IDW_PANE_FIRST) in its client area holds
+// the document frames (CMDIChildWnd), one of them active.
+class CMDIChildWnd;
+
+class CMDIFrameWnd : public CFrameWnd {
+    DECLARE_DYNAMIC(CMDIFrameWnd)
+public:
+    CMDIFrameWnd();
+    ~CMDIFrameWnd() override;
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW, CWnd* pParentWnd = nullptr) override;
+    CWnd* GetMDIClient() const { return m_pMDIClient; }
+    CMDIChildWnd* MDIGetActive() const { return m_pActiveChild; }
+    void MDIActivate(CMDIChildWnd* child);
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+
+protected:
+    friend class CMDIChildWnd;
+    CWnd* m_pMDIClient = nullptr;
+    CMDIChildWnd* m_pActiveChild = nullptr;
+};
+
+class CMDIChildWnd : public CFrameWnd {
+    DECLARE_DYNAMIC(CMDIChildWnd)
+public:
+    CMDIChildWnd();
+    ~CMDIChildWnd() override;
+    // A document frame inside the MDI client of `parent`.
+    BOOL CreateChild(CMDIFrameWnd* parent, LPCTSTR title, const RECT& rect);
+    CMDIFrameWnd* GetMDIFrame() const { return m_pMDIFrame; }
+
+protected:
+    CMDIFrameWnd* m_pMDIFrame = nullptr;
+};
+
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
 public:

@@ -1,8 +1,10 @@
 #pragma once
-// Stand-in for the user-interface toolkit's command bars, as data: toolbars and pop-up bars
-// holding controls (buttons, pop-ups, split buttons with their own pop-up bar). Nothing is
-// shown; redraw requests are counted so that callers and tests can see them. Only what the
-// library calls.
+// Stand-in for the user-interface toolkit's command bars: a frame's menu bar, tool bars and
+// pop-up bars holding controls (buttons, pop-ups, split buttons with their own pop-up bar), the
+// frame's status bar, the bars' settings object and the saving of their state under names.
+// Bars attached to a frame (CXTPFrameWnd::InitCommandBars) are windows docked along the frame's
+// edges and drawn by the current paint manager (toolkit/paintmanager.h); bars made on their own
+// are data only. Redraw requests are counted so that callers and tests can see them.
 #include <afxwin.h>
 
 #include "mfc/menu.h"
@@ -16,6 +18,18 @@ MISC_PUBLIC_BEGIN
 class CXTPCommandBar;
 class CXTPPopupBar;
 class CXTPCommandBars;
+class CXTPShortcutManager;
+class CXTPPaintManager;
+class CFrameWnd;
+
+enum XTPButtonStyle {
+    xtpButtonAutomatic = 0, // icon, and the caption too when the settings ask for tool-bar text
+    xtpButtonCaption = 1,
+    xtpButtonIcon = 2,
+    xtpButtonIconAndCaption = 3,
+};
+
+enum XTPBarPosition { xtpBarTop = 0, xtpBarBottom = 1, xtpBarLeft = 2, xtpBarRight = 3, xtpBarFloating = 4, xtpBarPopup = 5 };
 
 enum XTPControlType {
     xtpControlError = 0,
@@ -43,15 +57,46 @@ public:
     void SetCaption(LPCTSTR caption) { m_caption = caption; }
     BOOL IsVisible() const { return m_visible; }
     void SetVisible(BOOL visible) { m_visible = visible; }
+    // The status-bar and tool-tip text (the command's string resource when none was set).
+    virtual CString GetDescription() const;
+    void SetDescription(LPCTSTR text) { m_description = text; }
+    // The icon: an image of the bars' image list, by command (the control's ID when 0).
+    int GetIconId() const { return m_iconId ? m_iconId : m_id; }
+    void SetIconId(int id) { m_iconId = id; }
+    XTPButtonStyle GetStyle() const { return m_style; }
+    void SetStyle(XTPButtonStyle style) { m_style = style; }
+    BOOL GetEnabled() const { return m_enabled; }
+    void SetEnabled(BOOL enabled) { m_enabled = enabled; }
+    BOOL GetChecked() const { return m_checked; }
+    void SetChecked(BOOL checked) { m_checked = checked; }
+    BOOL GetBeginGroup() const { return m_beginGroup; }
+    void SetBeginGroup(BOOL begin) { m_beginGroup = begin; }
+    // A temporary control is not kept in saved states or factory sets.
+    BOOL IsTemporary() const { return m_temporary; }
+    void SetTemporary(BOOL temporary) { m_temporary = temporary; }
+    // A copy (its pop-up bar's controls copied too), owned by the caller, with no parent.
+    CXTPControl* Clone() const;
+    // Where the bar laid the control out, in the bar's client coordinates.
+    CRect GetRect() const { return m_rect; }
+    void SetRect(const CRect& rect) { m_rect = rect; }
     // The pop-up bar of a pop-up or split-button control (made with the control); null otherwise.
     CXTPCommandBar* GetCommandBar() const;
     CXTPCommandBar* GetParent() const { return m_parent; }
 
 private:
+    friend class CXTPControls;
     XTPControlType m_type;
     int m_id;
     CString m_caption;
+    CString m_description;
+    int m_iconId = 0;
+    XTPButtonStyle m_style = xtpButtonAutomatic;
     BOOL m_visible = TRUE;
+    BOOL m_enabled = TRUE;
+    BOOL m_checked = FALSE;
+    BOOL m_beginGroup = FALSE;
+    BOOL m_temporary = FALSE;
+    CRect m_rect;
     CXTPCommandBar* m_parent;
     std::unique_ptr<CXTPPopupBar> m_popup;
 };
@@ -61,6 +106,9 @@ public:
     int GetCount() const { return static_cast<int>(m_controls.size()); }
     CXTPControl* GetAt(int index) const;
     CXTPControl* Add(XTPControlType type, int id, LPCTSTR caption = nullptr);
+    // Takes over a control (made with CXTPControl::Clone) and appends it.
+    CXTPControl* AddClone(CXTPControl* control);
+    void Remove(int index);
     void RemoveAll() { m_controls.clear(); }
     // The first control of that type (xtpControlError: any type) and identifier; with recursive
     // also inside the pop-up bars of pop-up controls; with visible only visible ones.
@@ -83,14 +131,48 @@ public:
     const CXTPControls* GetControls() const { return &m_controls; }
     CString GetTitle() const { return m_title; }
     void SetTitle(LPCTSTR title) { m_title = title; }
-    // Redraw requests (the stand-in has no window to paint).
+    // Redraw requests: counted, and the bar's window (if any) is invalidated.
     void RedrawWindow(UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     int m_redraws = 0;
     UINT m_lastRedrawFlags = 0;
 
+    // The bar's identifier (its tool-bar resource for built-in bars; 0 for user bars).
+    UINT GetBarID() const { return m_barId; }
+    void SetBarID(UINT id) { m_barId = id; }
+    BOOL IsBuiltIn() const { return m_builtIn; }
+    void SetBuiltIn(BOOL builtIn) { m_builtIn = builtIn; }
+    // Whether the user may customise (and so reset) the bar.
+    BOOL IsCustomizable() const { return m_customizable; }
+    void EnableCustomization(BOOL enable) { m_customizable = enable; }
+    BOOL IsVisible() const { return m_visible; }
+    // Shows or hides the bar (the frame's layout is recalculated).
+    virtual void SetVisible(BOOL visible);
+    XTPBarPosition GetPosition() const { return m_position; }
+    void SetPosition(XTPBarPosition position) { m_position = position; }
+    // The controls the bar had when it was made (LoadToolBar); null before that. Reset uses them.
+    CXTPControls* GetOriginalControls() const { return m_original.get(); }
+    void SetOriginalControls(CXTPControls* controls); // takes ownership
+    // Replaces the controls by the buttons of tool-bar resource `id` (the bar's ID when 0) and
+    // keeps a copy as the original controls.
+    BOOL LoadToolBar(UINT id = 0);
+    // The bar's first update after its controls changed: update-UI and layout.
+    virtual void OnInitialUpdate();
+    CXTPCommandBars* GetCommandBars() const { return m_bars; }
+    // The bar's window, when it has one.
+    CWnd* GetWindow() const { return m_wnd; }
+
 protected:
+    friend class CXTPCommandBars;
     CXTPControls m_controls;
     CString m_title;
+    UINT m_barId = 0;
+    BOOL m_builtIn = TRUE;
+    BOOL m_customizable = TRUE;
+    BOOL m_visible = TRUE;
+    XTPBarPosition m_position = xtpBarTop;
+    std::unique_ptr<CXTPControls> m_original;
+    CXTPCommandBars* m_bars = nullptr;
+    CWnd* m_wnd = nullptr;
 };
 
 class CXTPPopupBar : public CXTPCommandBar {
@@ -115,22 +197,87 @@ public:
     explicit CXTPToolBar(LPCTSTR title = nullptr) { SetTitle(title ? title : ""); }
 };
 
+// The frame's menu bar: a tool bar whose controls are the menu's pop-ups.
+class CXTPMenuBar : public CXTPToolBar {
+public:
+    CXTPMenuBar() : CXTPToolBar("Menu Bar") {}
+    // Fills the bar from menu resource `id` (pop-ups with their items).
+    BOOL LoadMenuBar(UINT id);
+};
+
+// The command bars' settings object.
+class CXTPCommandBarsOptions {
+public:
+    BOOL bShowTextBelowIcons = FALSE; // tool-bar buttons show their caption (below the icon)
+    BOOL bAlwaysShowFullMenus = TRUE;
+    BOOL bShowFullAfterDelay = TRUE;
+    BOOL bToolBarScreenTips = TRUE;
+    BOOL bToolBarAccelTips = FALSE;
+    BOOL bLargeIcons = FALSE;
+    BOOL bSyncFloatingBars = TRUE;
+    BOOL bDblClickFloat = FALSE;
+    BOOL bShowExpandButtonAlways = TRUE;
+    int nAnimationType = 0;            // menu animation: 0 none, 1 window, 2 fade, 3 system
+    int nKeyboardCuesShow = 0;
+    // Stored and read with SaveOptions/LoadOptions of the command bars.
+};
+
+// A tool bar's button row in a saved state: which controls in which order (by ID and type).
+struct XTP_COMMANDBARS_SAVED_CONTROL {
+    int id;
+    int type;
+    BOOL beginGroup;
+    BOOL visible;
+    CString caption;
+};
+
 class CXTPCommandBars {
 public:
-    CXTPCommandBars() = default;
+    CXTPCommandBars();
+    ~CXTPCommandBars();
     CXTPCommandBars(const CXTPCommandBars&) = delete;
     CXTPCommandBars& operator=(const CXTPCommandBars&) = delete;
 
+    // The bars in order: the menu bar (when there is one) first, then the tool bars.
     int GetCount() const { return static_cast<int>(m_bars.size()); }
     CXTPToolBar* GetAt(int index) const;
-    CXTPToolBar* Add(LPCTSTR title);
+    CXTPToolBar* Add(LPCTSTR title, XTPBarPosition position = xtpBarTop);
+    // The menu bar made from menu resource `id` (replacing any earlier one).
+    CXTPMenuBar* SetMenu(LPCTSTR title, UINT id);
+    CXTPMenuBar* GetMenuBar() const { return m_menuBar; }
+    // The bar with that identifier, or null.
+    CXTPToolBar* GetToolBar(UINT barId) const;
     // As CXTPControls::FindControl over every toolbar.
     CXTPControl* FindControl(XTPControlType type, int id, BOOL visible, BOOL recursive) const;
-    void RedrawCommandBars() { ++m_redraws; }
+    // Repaints every bar (counted in m_redraws).
+    void RedrawCommandBars();
     int m_redraws = 0;
+
+    // The frame the bars belong to (null for bars made on their own).
+    CFrameWnd* GetSite() const { return m_site; }
+    void SetSite(CFrameWnd* site) { m_site = site; }
+    // Lays the frame out again (bars, panes, view).
+    void RecalcFrameLayout();
+    CXTPCommandBarsOptions* GetCommandBarsOptions() { return &m_options; }
+    // Made on first use; owned by the command bars.
+    CXTPShortcutManager* GetShortcutManager();
+    CXTPPaintManager* GetPaintManager() const; // the current one (XTPPaintManager())
+
+    // Saving under a name in the application profile (sections "<name>-Bar0", ... and
+    // "<name>-Summary"): which bars, their visibility, position and buttons. Loading an unknown
+    // name changes nothing and answers FALSE (silently when asked).
+    BOOL SaveBarState(LPCTSTR profileName);
+    BOOL LoadBarState(LPCTSTR profileName, BOOL silent = FALSE);
+    // The settings object under a name ("<name>-Options").
+    BOOL SaveOptions(LPCTSTR profileName);
+    BOOL LoadOptions(LPCTSTR profileName);
 
 private:
     std::vector<std::unique_ptr<CXTPToolBar>> m_bars;
+    CXTPMenuBar* m_menuBar = nullptr;
+    CFrameWnd* m_site = nullptr;
+    CXTPCommandBarsOptions m_options;
+    std::unique_ptr<CXTPShortcutManager> m_shortcuts;
 };
 
 // The toolkit's key of a text (tear-off identifiers): MFC's string hash.
