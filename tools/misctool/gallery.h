@@ -86,7 +86,27 @@ namespace misctool {
     /* The cut-node editor (gallery_cutnode.cpp). */ \
     X("cut_node_dialog", GalleryCutNodeDialog, "the cut-node dialog on a piece with three nodes, the second current") \
     X("cut_node_zoomed", GalleryCutNodeZoomed, "the cut-node preview after three Shift-clicks near the notch") \
-    X("cut_node_reversed", GalleryCutNodeReversed, "the node list after the current node was reversed")
+    X("cut_node_reversed", GalleryCutNodeReversed, "the node list after the current node was reversed") \
+    MISCTOOL_GALLERY_FRAME(X) \
+    MISCTOOL_GALLERY_THEMES(X) \
+    MISCTOOL_GALLERY_SHORTCUTS(X) \
+    MISCTOOL_GALLERY_WARNINGS(X) \
+    MISCTOOL_GALLERY_EMAIL(X)
+
+// The sample host frame and the layout reset (gallery_frame.cpp).
+#define MISCTOOL_GALLERY_FRAME(X)
+
+// Themes (gallery_themes.cpp).
+#define MISCTOOL_GALLERY_THEMES(X)
+
+// Keyboard shortcuts (gallery_shortcuts.cpp).
+#define MISCTOOL_GALLERY_SHORTCUTS(X)
+
+// The warning pane (gallery_warnings.cpp).
+#define MISCTOOL_GALLERY_WARNINGS(X)
+
+// The e-mail compose dialog (gallery_email.cpp).
+#define MISCTOOL_GALLERY_EMAIL(X)
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
