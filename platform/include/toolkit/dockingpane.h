@@ -15,6 +15,15 @@
 #include "misc_export.h"
 MISC_PUBLIC_BEGIN
 
+// The window classes of the docking panes' windows (for scripts finding them).
+#define XTP_DOCKINGPANE_GROUP_CLASS "XTPDockingPaneTabbedContainer" // a group: caption, tabs
+#define XTP_DOCKINGPANE_FLOAT_CLASS "XTPDockingPaneMiniWnd"         // a floating frame
+#define XTP_DOCKINGPANE_SPLITTER_CLASS "XTPDockingPaneSplitterWnd"
+#define XTP_DOCKINGPANE_PANEL_CLASS "XTPDockingPaneAutoHidePanel"   // auto-hide tabs along an edge
+#define XTP_DOCKINGPANE_SLIDE_CLASS "XTPDockingPaneAutoHideWnd"     // an auto-hidden pane slid out
+#define XTP_DOCKINGPANE_STICKER_CLASS "XTPDockingPaneContextStickerWnd" // "Dock Left" ... "Dock Pane"
+#define XTP_DOCKINGPANE_CONTEXT_CLASS "XTPDockingPaneContextAlphaWnd"   // where a drop would go
+
 class CXTPDockingPaneManager;
 class CXTPDockingPaneLayout;
 

@@ -74,8 +74,10 @@ void CXTPDockingPaneManager::Impl::SlideOut(UINT pane, bool animate)
     else
         slide->SetFocus();
     for (auto& panel : panels)
-        if (panel)
+        if (panel) {
+            panel->ResetHover();
             panel->Invalidate();
+        }
 }
 
 void CXTPDockingPaneManager::Impl::SlideIn(bool animate)
@@ -96,8 +98,10 @@ void CXTPDockingPaneManager::Impl::SlideIn(bool animate)
     if (CXTPDockingPane* p = Pane(pane); p && p->GetChild() && p->GetChild()->GetSafeHwnd())
         p->GetChild()->ShowWindow(SW_HIDE);
     for (auto& panel : panels)
-        if (panel)
+        if (panel) {
+            panel->ResetHover();
             panel->Invalidate();
+        }
 }
 
 void CXTPDockingPaneManager::Impl::SlideStep()
@@ -125,6 +129,7 @@ BEGIN_MESSAGE_MAP(PanelWnd, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_TIMER()
+    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 END_MESSAGE_MAP()
 
 std::vector<UINT> PanelWnd::Panes() const
@@ -160,8 +165,21 @@ void PanelWnd::OnPaint()
     tabs->DrawTabs(&dc, client, TitlesOf(m_manager, ids), selected);
 }
 
+void PanelWnd::ResetHover()
+{
+    m_hover = 0;
+    KillTimer(kHoverTimer);
+}
+
+LRESULT PanelWnd::OnMouseLeave(WPARAM, LPARAM)
+{
+    ResetHover();
+    return 0;
+}
+
 void PanelWnd::OnLButtonDown(UINT, CPoint point)
 {
+    KillTimer(kHoverTimer);
     const std::vector<UINT> ids = Panes();
     const std::vector<CRect> rects = TabRects();
     for (size_t i = 0; i < rects.size() && i < ids.size(); ++i)
@@ -184,6 +202,8 @@ void PanelWnd::OnMouseMove(UINT, CPoint point)
         return;
     m_hover = over;
     KillTimer(kHoverTimer);
+    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, m_hWnd, 0};
+    ::TrackMouseEvent(&tme);
     if (over && m_manager->GetImpl()->slideState.pane != over)
         SetTimer(kHoverTimer, static_cast<UINT>(std::max(1, m_manager->GetImpl()->HoverDelay())), nullptr);
 }

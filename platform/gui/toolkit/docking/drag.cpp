@@ -76,11 +76,9 @@ void CXTPDockingPaneManager::Impl::DragEnd(CPoint screen, bool cancel)
     drag.pressed = drag.dragging = false;
     if (::GetCapture() == drag.capture)
         ::ReleaseCapture();
+    const DropTarget target = dragging && !cancel ? HitTest(screen) : DropTarget();
     ShowStickers(false, screen);
     context->ShowWindow(SW_HIDE);
-    if (!dragging || cancel)
-        return;
-    const DropTarget target = HitTest(screen);
     Drop(target);
 }
 
@@ -187,7 +185,7 @@ DropTarget CXTPDockingPaneManager::Impl::HitTest(CPoint screen)
 
 void CXTPDockingPaneManager::Impl::Drop(const DropTarget& target)
 {
-    if (drag.panes.empty())
+    if (drag.panes.empty() || target.kind == DropTarget::None)
         return;
     CXTPDockingPane* first = Pane(drag.panes.front());
     if (!first)

@@ -155,8 +155,14 @@ void CXTPDockingPaneManager::DockPane(CXTPDockingPane* pane, XTPDockingPaneDirec
     const int h = m.HiddenOf(pane->GetID());
     if (h >= 0)
         size = m.hidden[static_cast<size_t>(h)].size;
+    // Never more than a third of the room across that edge (a pane that ran the full height on
+    // the left does not take the whole height at the top).
+    const CRect room = m_impl->inner.IsRectEmpty() ? m_impl->available : m_impl->inner;
+    const int third = SizeFor(room, direction) / 3;
     if (size <= 0)
         size = 200;
+    if (third > 16 && size > third)
+        size = third;
     if (neighbour && neighbour != pane && m.GroupOf(neighbour->GetID()))
         m.DockBeside(pane->GetID(), neighbour->GetID(), direction, size);
     else

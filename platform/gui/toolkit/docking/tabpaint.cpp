@@ -106,6 +106,7 @@ void Outline(CDC* dc, const CRect& r, int appearance, bool selected, bool down, 
             dc->LineTo(r.right - 1, base + (down ? -1 : 1));
             dc->SelectObject(op);
         } else {
+            dc->FillSolidRect(&r, face);
             CRect line(r.right - 1, r.top + 3, r.right, r.bottom - 3);
             dc->FillSolidRect(&line, border);
         }

@@ -3,13 +3,6 @@
 // Sync assigns them and the layout places them.
 #include "manager_impl.h"
 
-#define XTP_DOCKINGPANE_GROUP_CLASS "XTPDockingPaneTabbedContainer"
-#define XTP_DOCKINGPANE_FLOAT_CLASS "XTPDockingPaneMiniWnd"
-#define XTP_DOCKINGPANE_SPLITTER_CLASS "XTPDockingPaneSplitterWnd"
-#define XTP_DOCKINGPANE_PANEL_CLASS "XTPDockingPaneAutoHidePanel"
-#define XTP_DOCKINGPANE_SLIDE_CLASS "XTPDockingPaneAutoHideWnd"
-#define XTP_DOCKINGPANE_STICKER_CLASS "XTPDockingPaneContextStickerWnd"
-#define XTP_DOCKINGPANE_CONTEXT_CLASS "XTPDockingPaneContextAlphaWnd"
 
 namespace docking {
 
@@ -82,6 +75,8 @@ public:
     // The panes along this edge, in order, and their tabs (client coordinates).
     std::vector<UINT> Panes() const;
     std::vector<CRect> TabRects();
+    // Forgets the tab under the mouse (and its pending slide-out).
+    void ResetHover();
 
 protected:
     CXTPDockingPaneManager* m_manager;
@@ -91,6 +86,7 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnLButtonDown(UINT, CPoint);
     afx_msg void OnMouseMove(UINT, CPoint);
+    afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
     afx_msg void OnTimer(UINT_PTR);
 };
 
