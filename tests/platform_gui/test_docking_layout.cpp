@@ -203,4 +203,22 @@ TEST_F(DockingLayoutTest, AnUnknownOrDamagedLayoutLoadsNothing)
     EXPECT_EQ(Snapshot(*h.manager), before);
 }
 
+TEST_F(DockingLayoutTest, TheTextFormReadsBackToTheSameText)
+{
+    const char* texts[] = {
+        "D1 panes 3 1 A 2 B 3 C edges 1 0 200 s 0 2 120 g 0 1 1 80 s 1 2 50 g 0 1 2 50 g 0 1 3 floats 0 hidden 0 closed 0 last 0",
+        "D1 panes 2 1 A%20b 2 B edges 0 floats 0 hidden 1 1 150 2 1 2 closed 0 last 2 1 1 2 1",
+        "D1 panes 1 9 C edges 0 floats 1 -40 10 200 300 g 0 1 9 hidden 0 closed 0 last 0",
+    };
+    for (const char* text : texts) {
+        CXTPDockingPaneLayout layout(nullptr);
+        ASSERT_TRUE(layout.LoadFromText(text)) << text;
+        EXPECT_STREQ(layout.SaveToText(), text);
+    }
+    // A pane listed but placed nowhere is closed.
+    CXTPDockingPaneLayout layout(nullptr);
+    ASSERT_TRUE(layout.LoadFromText("D1 panes 2 1 A 2 B edges 1 0 90 g 0 1 1 floats 0 hidden 0 closed 0 last 0"));
+    EXPECT_NE(std::string(layout.SaveToText().GetString()).find("closed 1 2"), std::string::npos);
+}
+
 } // namespace

@@ -273,6 +273,10 @@ public:
     BOOL Load(LPCTSTR section);
     void Save(LPCTSTR section);
     BOOL IsValid() const;
+    // The compact text form Save stores (one line; see the docking state's reader), and back:
+    // LoadFromText answers FALSE for damaged text and leaves the layout as it was.
+    CString SaveToText() const;
+    BOOL LoadFromText(LPCTSTR text);
     // The pane identifiers it places.
     std::vector<UINT> GetPaneIds() const;
 

@@ -68,6 +68,10 @@ void CXTPDockingPaneManager::Impl::DragMove(CPoint screen)
     context->SetWindowPos(&CWnd::wndTopMost, drag.target.rect.left, drag.target.rect.top, drag.target.rect.Width(),
                           drag.target.rect.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
     context->Invalidate();
+    // The stickers stay above the context rectangle.
+    for (auto& s : stickers)
+        if (s->IsWindowVisible())
+            s->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CXTPDockingPaneManager::Impl::DragEnd(CPoint screen, bool cancel)

@@ -328,13 +328,22 @@ BOOL CXTPDockingPaneLayout::Load(LPCTSTR section)
     CWinApp* app = AfxGetApp();
     if (!app || !section || !*section)
         return FALSE;
-    const CString text = app->GetProfileString(SectionOf(section), "Layout", "");
+    return LoadFromText(app->GetProfileString(SectionOf(section), "Layout", ""));
+}
+
+BOOL CXTPDockingPaneLayout::LoadFromText(LPCTSTR text)
+{
     docking::Model m;
-    if (text.IsEmpty() || !docking::Parse(std::string(text.GetString()), m))
+    if (!text || !*text || !docking::Parse(std::string(text), m))
         return FALSE;
     m_impl->model = std::move(m);
     m_impl->valid = true;
     return TRUE;
+}
+
+CString CXTPDockingPaneLayout::SaveToText() const
+{
+    return m_impl->valid ? CString(docking::Serialize(m_impl->model).c_str()) : CString();
 }
 
 void CXTPDockingPaneLayout::Save(LPCTSTR section)
