@@ -140,6 +140,18 @@ TEST_F(DockingInputTest, WithoutAnimationThePaneIsOutAtOnceAndTheTabSlidesItByHo
     MiscAdvanceClock(MISC_HOVER_TIME);
     MiscSettle();
     EXPECT_TRUE(h.manager->IsPaneSlidOut(b));
+    // Slid out by the mouse, it has not taken the focus: it goes back once the mouse has left.
+    CPoint inside = b->GetPaneRect().CenterPoint(); // site client coordinates
+    h.site.ClientToScreen(&inside);
+    MiscSendMouseAt(WM_MOUSEMOVE, inside.x, inside.y);
+    MiscAdvanceClock(2 * MISC_HOVER_TIME);
+    EXPECT_TRUE(h.manager->IsPaneSlidOut(b)) << "the mouse is over it";
+    CRect view;
+    h.view.GetWindowRect(&view);
+    MiscSendMouseAt(WM_MOUSEMOVE, view.CenterPoint().x, view.top + 5);
+    MiscAdvanceClock(MISC_HOVER_TIME + 100);
+    MiscSettle();
+    EXPECT_FALSE(h.manager->IsPaneSlidOut(b));
 }
 
 TEST_F(DockingInputTest, StickersShowOnlyWhenEnabledAndDockWhereDropped)

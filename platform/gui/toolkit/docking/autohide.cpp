@@ -49,7 +49,7 @@ CRect CXTPDockingPaneManager::Impl::SlideRect(int step) const
     return r;
 }
 
-void CXTPDockingPaneManager::Impl::SlideOut(UINT pane, bool animate)
+void CXTPDockingPaneManager::Impl::SlideOut(UINT pane, bool animate, bool focus)
 {
     if (model.HiddenOf(pane) < 0 || !slide)
         return;
@@ -68,6 +68,8 @@ void CXTPDockingPaneManager::Impl::SlideOut(UINT pane, bool animate)
     slide->ShowWindow(SW_SHOWNA);
     slide->Invalidate();
     slide->StartTimers();
+    if (!focus)
+        return;
     CXTPDockingPane* p = Pane(pane);
     if (p && p->GetChild() && p->GetChild()->GetSafeHwnd())
         p->GetChild()->SetFocus();
@@ -220,7 +222,7 @@ void PanelWnd::OnTimer(UINT_PTR id)
     const std::vector<CRect> rects = TabRects();
     for (size_t i = 0; i < rects.size() && i < ids.size(); ++i)
         if (rects[i].PtInRect(cursor) && ids[i] == m_hover)
-            m_manager->GetImpl()->SlideOut(ids[i], true);
+            m_manager->GetImpl()->SlideOut(ids[i], true, false);
 }
 
 // --- the slide-out window ----------------------------------------------------------------------

@@ -228,7 +228,7 @@ void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pane)
         m.DockAtEdge(id, m.LastDirection(id), 200);
         break;
     case PaneState::Hidden:
-        m_impl->SlideOut(id, true);
+        m_impl->SlideOut(id, true, true);
         return;
     default: {
         Node* g = m.GroupOf(id);
@@ -300,12 +300,14 @@ void CXTPDockingPaneManager::SetLayout(CXTPDockingPaneLayout* layout)
 void CXTPDockingPaneManager::SetTheme(XTPDockingPanePaintTheme theme)
 {
     std::unique_ptr<CXTPDockingPanePaintManager> made;
-    switch (theme) {
-    case xtpPaneThemeDefault: made = std::make_unique<CXTPDockingPaneDefaultTheme>(); break;
-    case xtpPaneThemeGrippered: made = std::make_unique<CXTPDockingPaneGripperedTheme>(); break;
-    case xtpPaneThemeOffice: made = std::make_unique<CXTPDockingPaneGripperedTheme>(); break;
-    default: made = std::make_unique<CXTPDockingPaneOffice2003Theme>(); break;
-    }
+    // The looks without a class of their own take the nearest number's: 2 and 3 the grippered
+    // look, 4 and above the office 2003 look.
+    if (theme <= xtpPaneThemeDefault)
+        made = std::make_unique<CXTPDockingPaneDefaultTheme>();
+    else if (theme <= 3)
+        made = std::make_unique<CXTPDockingPaneGripperedTheme>();
+    else
+        made = std::make_unique<CXTPDockingPaneOffice2003Theme>();
     made->RefreshMetrics();
     m_paint = std::move(made);
     RecalcFrameLayout();

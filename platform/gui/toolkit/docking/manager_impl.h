@@ -99,7 +99,9 @@ struct CXTPDockingPaneManager::Impl {
     CRect inner;
     // Auto-hide panel tab rectangles come from the panels.
     // Slide-out.
-    void SlideOut(UINT pane, bool animate);
+    // A pane slid out by a click or by ShowPane takes the focus; one slid out by the mouse
+    // resting on its tab does not, and slides back as soon as the mouse has left for the delay.
+    void SlideOut(UINT pane, bool animate, bool focus);
     void SlideIn(bool animate);
     void SlideStep();
     CRect SlideRect(int step) const;

@@ -84,6 +84,7 @@ BEGIN_MESSAGE_MAP(GroupWnd, CWnd)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_SIZE()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 GroupParts GroupWnd::Parts()
@@ -183,6 +184,14 @@ void GroupWnd::OnLButtonUp(UINT, CPoint point)
         return;
     ClientToScreen(&point);
     m_manager->GetImpl()->DragEnd(point, false);
+}
+
+void GroupWnd::OnCaptureChanged(CWnd*)
+{
+    // Losing the mouse in the middle of a drag (another window took it) ends the drag unmade.
+    auto* impl = m_manager->GetImpl();
+    if (impl->drag.pressed && impl->drag.capture == m_hWnd)
+        impl->DragEnd(CPoint(), true);
 }
 
 // --- floating frames ---------------------------------------------------------------------------

@@ -34,6 +34,7 @@ protected:
     afx_msg void OnMouseMove(UINT, CPoint);
     afx_msg void OnLButtonUp(UINT, CPoint);
     afx_msg void OnSize(UINT, int, int);
+    afx_msg void OnCaptureChanged(CWnd*);
 };
 
 class FloatWnd : public CWnd {
