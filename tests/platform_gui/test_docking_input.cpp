@@ -81,6 +81,29 @@ TEST_F(DockingInputTest, CaptionButtonsCloseAndAutoHide)
     EXPECT_EQ(h.PaneWnd(kSolution), nullptr);
 }
 
+TEST_F(DockingInputTest, ADoubleClickOnTheCaptionFloatsTheGroupAndDocksItBack)
+{
+    DockHost h;
+    CXTPDockingPane* a = h.Pane(kSolution, "Solution", CRect(0, 0, 160, 100), xtpPaneDockLeft);
+    CXTPDockingPane* b = h.Pane(kProps, "Properties", CRect(0, 0, 160, 100), xtpPaneDockBottom);
+    h.manager->AttachPane(b, a);
+    h.manager->ShowPane(a);
+    MiscSettle();
+    CRect docked;
+    ::GetWindowRect(h.PaneWnd(kSolution), &docked);
+    ASSERT_TRUE(h.Element(kSolution, "Solution").DoubleClick());
+    EXPECT_TRUE(a->IsFloating());
+    EXPECT_TRUE(b->IsFloating());
+    EXPECT_TRUE(a->IsSelected());
+    CRect frame;
+    ::GetWindowRect(h.manager->GetFloatingFrame(a), &frame);
+    EXPECT_EQ(frame, docked) << "it floats where it was";
+    ASSERT_TRUE(h.Element(kSolution, "Solution").DoubleClick());
+    EXPECT_FALSE(a->IsFloating());
+    EXPECT_EQ(h.manager->GetPaneDirection(a), xtpPaneDockLeft);
+    EXPECT_EQ(h.PaneWnd(kSolution), h.PaneWnd(kProps));
+}
+
 TEST_F(DockingInputTest, AnAutoHiddenPaneSlidesOutOverTheAnimationStepsAndBackWhenLeft)
 {
     WithView h;

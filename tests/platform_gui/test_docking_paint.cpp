@@ -102,6 +102,19 @@ TEST_F(DockingPaintTest, TabAppearancesAndOneNoteColours)
     EXPECT_NE(face(4), face(5));
     EXPECT_NE(face(3), face(5));
     EXPECT_TRUE(c->IsSelected());
+    // Hot tracking lights the tab under the mouse, and only while it is there.
+    tabs->m_bHotTracking = TRUE;
+    RECT first = group.Item(3).State().rect;
+    POINT p{first.left + 3, (first.top + first.bottom) / 2};
+    ::ClientToScreen(group.Window(), &p);
+    MiscSendMouseAt(WM_MOUSEMOVE, p.x, p.y);
+    MiscSettle();
+    const MiscSurface lit = MiscCaptureWindow(group.Window());
+    EXPECT_NE(lit.pixels[static_cast<size_t>((first.top + first.bottom) / 2 * lit.width + first.left + 3)], face(3));
+    MiscSendMouseAt(WM_MOUSEMOVE, p.x + 400, p.y + 200);
+    MiscSettle();
+    const MiscSurface off = MiscCaptureWindow(group.Window());
+    EXPECT_EQ(off.pixels[static_cast<size_t>((first.top + first.bottom) / 2 * off.width + first.left + 3)], face(3));
 }
 
 } // namespace

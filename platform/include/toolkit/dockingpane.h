@@ -71,6 +71,8 @@ public:
     virtual void RefreshMetrics();
     // Draws the tabs `titles` (selected index `selected`) in rect; the header strip is filled.
     virtual void DrawTabs(CDC* dc, const CRect& rect, const std::vector<CString>& titles, int selected);
+    // The same with the tab under the mouse (`hot`, -1 none) lit when hot tracking is on.
+    void DrawTabs(CDC* dc, const CRect& rect, const std::vector<CString>& titles, int selected, int hot);
     // The rectangles DrawTabs gives each tab.
     std::vector<CRect> LayoutTabs(CDC* dc, const CRect& rect, const std::vector<CString>& titles) const;
 
@@ -85,6 +87,7 @@ protected:
     int m_appearance = 0;
     BOOL m_oneNote = FALSE;
     CColorSet m_colors{};
+    int m_hot = -1; // while DrawTabs runs
 };
 
 // Draws pane captions, frames, splitters and the docking stickers.

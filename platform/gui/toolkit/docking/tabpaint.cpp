@@ -177,6 +177,13 @@ std::vector<CRect> CXTPTabPaintManager::LayoutTabs(CDC*, const CRect& rect, cons
     return out;
 }
 
+void CXTPTabPaintManager::DrawTabs(CDC* dc, const CRect& rect, const std::vector<CString>& titles, int selected, int hot)
+{
+    m_hot = m_bHotTracking ? hot : -1;
+    DrawTabs(dc, rect, titles, selected);
+    m_hot = -1;
+}
+
 void CXTPTabPaintManager::DrawTabs(CDC* dc, const CRect& rect, const std::vector<CString>& titles, int selected)
 {
     if (!dc)
@@ -202,6 +209,8 @@ void CXTPTabPaintManager::DrawTabs(CDC* dc, const CRect& rect, const std::vector
         COLORREF face = sel ? m_colors.clrButtonSelected : m_colors.clrButtonNormal;
         if (m_oneNote)
             face = sel ? kOneNote[i % 8] : Blend(kOneNote[i % 8], RGB(255, 255, 255), 45);
+        if (!sel && static_cast<int>(i) == m_hot)
+            face = Blend(face, ::GetSysColor(COLOR_HIGHLIGHT), 25);
         CRect r = rects[i];
         if (across) {
             if (down)

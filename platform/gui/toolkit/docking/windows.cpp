@@ -20,6 +20,7 @@ void RegisterClasses()
                            XTP_DOCKINGPANE_CONTEXT_CLASS};
     for (const char* name : names) {
         WNDCLASSA wc{};
+        wc.style = name == names[0] ? CS_DBLCLKS : 0;
         wc.lpfnWndProc = ::DefWindowProcA;
         wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = name;
@@ -85,6 +86,8 @@ BEGIN_MESSAGE_MAP(GroupWnd, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_SIZE()
     ON_WM_CAPTURECHANGED()
+    ON_WM_LBUTTONDBLCLK()
+    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 END_MESSAGE_MAP()
 
 GroupParts GroupWnd::Parts()
@@ -123,7 +126,7 @@ void GroupWnd::OnPaint()
     paint->DrawCaptionButton(&dc, parts.hide, 1, active);
     paint->DrawCaptionButton(&dc, parts.close, 0, active);
     if (!parts.tabs.IsRectEmpty())
-        paint->GetTabPaintManager()->DrawTabs(&dc, parts.tabs, TitlesOf(m_manager, node->panes), node->selected);
+        paint->GetTabPaintManager()->DrawTabs(&dc, parts.tabs, TitlesOf(m_manager, node->panes), node->selected, m_hot);
     CRect frame = parts.client;
     frame.InflateRect(1, 1);
     paint->DrawPaneFrame(&dc, frame);
@@ -172,8 +175,20 @@ void GroupWnd::OnLButtonDown(UINT, CPoint point)
 
 void GroupWnd::OnMouseMove(UINT, CPoint point)
 {
-    if (::GetCapture() != m_hWnd)
+    if (::GetCapture() != m_hWnd) {
+        int hot = -1;
+        const GroupParts parts = Parts();
+        for (size_t i = 0; i < parts.tabRects.size(); ++i)
+            if (parts.tabRects[i].PtInRect(point))
+                hot = static_cast<int>(i);
+        if (hot != m_hot) {
+            m_hot = hot;
+            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, m_hWnd, 0};
+            ::TrackMouseEvent(&tme);
+            Invalidate();
+        }
         return;
+    }
     ClientToScreen(&point);
     m_manager->GetImpl()->DragMove(point);
 }
@@ -192,6 +207,39 @@ void GroupWnd::OnCaptureChanged(CWnd*)
     auto* impl = m_manager->GetImpl();
     if (impl->drag.pressed && impl->drag.capture == m_hWnd)
         impl->DragEnd(CPoint(), true);
+}
+
+LRESULT GroupWnd::OnMouseLeave(WPARAM, LPARAM)
+{
+    if (m_hot >= 0) {
+        m_hot = -1;
+        Invalidate();
+    }
+    return 0;
+}
+
+void GroupWnd::OnLButtonDblClk(UINT, CPoint point)
+{
+    // A double click on the caption floats a docked group where it is, and docks a floating one
+    // back at its last edge.
+    if (!node || !Parts().caption.PtInRect(point) || Parts().close.PtInRect(point) || Parts().hide.PtInRect(point))
+        return;
+    CXTPDockingPaneManager* m = m_manager;
+    std::vector<UINT> group = node->panes;
+    const UINT selected = node->SelectedPane();
+    std::stable_partition(group.begin(), group.end(), [&](UINT id) { return id == selected; });
+    auto* impl = m->GetImpl();
+    impl->drag = DragState();
+    impl->drag.panes = group;
+    DropTarget target;
+    if (floating) {
+        target.kind = DropTarget::SiteEdge;
+        target.dir = impl->model.LastDirection(selected);
+    } else {
+        target.kind = DropTarget::Float;
+        GetWindowRect(&target.rect);
+    }
+    impl->Drop(target);
 }
 
 // --- floating frames ---------------------------------------------------------------------------

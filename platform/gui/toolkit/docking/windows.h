@@ -35,6 +35,9 @@ protected:
     afx_msg void OnLButtonUp(UINT, CPoint);
     afx_msg void OnSize(UINT, int, int);
     afx_msg void OnCaptureChanged(CWnd*);
+    afx_msg void OnLButtonDblClk(UINT, CPoint);
+    afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
+    int m_hot = -1; // the tab under the mouse
 };
 
 class FloatWnd : public CWnd {
