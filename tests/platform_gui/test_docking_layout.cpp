@@ -92,7 +92,7 @@ TEST_F(DockingLayoutTest, AttachedPanesShareOneGroupWithTabs)
     // Tabs at the bottom move the strip under the pane.
     const int tabTop = group.Item(3).State().rect.top;
     h.manager->GetPaintManager()->GetTabPaintManager()->SetPosition(xtpTabPositionBottom);
-    h.manager->RecalcFrameLayout();
+    h.manager->RedrawPanes();
     MiscSettle();
     EXPECT_GT(group.Item(3).State().rect.top, tabTop + 100);
 }

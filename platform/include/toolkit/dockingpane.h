@@ -102,7 +102,8 @@ public:
     CXTPTabPaintManager* GetTabPaintManager() { return &m_tabs; }
     CXTPTabPaintManager* GetPanelPaintManager() { return &m_panel; }
     virtual void RefreshMetrics();
-    // Colour table entries as in the command bars' paint manager (XTP_COLOR_*).
+    // Colour table entries as in the command bars' paint manager (XTP_COLOR_*); 0 to 29 are the
+    // system colours, entry 51 is the docking face (behind the panes, splitters).
     void SetColors(int count, const int* indices, const COLORREF* colors);
     COLORREF GetXtremeColor(int index) const;
 

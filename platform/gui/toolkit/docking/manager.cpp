@@ -357,6 +357,10 @@ void CXTPDockingPaneManager::RedrawPanes()
 {
     if (!m_site || !m_site->GetSafeHwnd())
         return;
+    // Tab settings (position, layout) change where the panes' windows go: place them again in
+    // the room they had.
+    if (m_impl->haveAvailable)
+        m_impl->Place();
     m_site->Invalidate();
     m_site->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
