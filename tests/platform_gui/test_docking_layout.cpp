@@ -37,6 +37,30 @@ TEST_F(DockingLayoutTest, PanesTakeTheSitesEdgesAndTheViewGetsTheRest)
     EXPECT_EQ(h.manager->CreatePane(kTasks, CRect(), xtpPaneDockTop), nullptr) << "identifiers are unique";
 }
 
+TEST_F(DockingLayoutTest, AFramesViewGetsWhatThePanesLeaveAndTheFrameMayGoFirst)
+{
+    auto* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 500, 360)));
+    CEdit view;
+    view.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST);
+    auto manager = std::make_unique<CXTPDockingPaneManager>();
+    ASSERT_TRUE(manager->InstallDockingPanes(frame));
+    EXPECT_EQ(CXTPDockingPaneManager::FromSite(frame), manager.get());
+    manager->CreatePane(kSolution, CRect(0, 0, 120, 100), xtpPaneDockLeft);
+    MiscSettle();
+    CRect placed;
+    view.GetWindowRect(&placed);
+    frame->ScreenToClient(&placed);
+    EXPECT_EQ(placed, manager->GetViewRect());
+    EXPECT_GE(placed.left, 120);
+    // The frame deletes itself when destroyed; the manager outlives it without touching it.
+    frame->DestroyWindow();
+    MiscSettle();
+    manager->RecalcFrameLayout();
+    manager->FloatPane(manager->FindPane(kSolution), CRect(0, 0, 100, 100));
+    manager.reset();
+}
+
 TEST_F(DockingLayoutTest, DockingBesideANeighbourSplitsItsRoom)
 {
     DockHost h(600, 400);

@@ -15,7 +15,8 @@ constexpr int kDragThreshold = 4;
 CRect SiteScreenRect(CXTPDockingPaneManager::Impl* impl, const CRect& client)
 {
     CRect r = client;
-    impl->owner->GetSite()->ClientToScreen(&r);
+    if (CWnd* site = impl->Site())
+        site->ClientToScreen(&r);
     return r;
 }
 
@@ -88,7 +89,6 @@ void CXTPDockingPaneManager::Impl::DragEnd(CPoint screen, bool cancel)
 
 void CXTPDockingPaneManager::Impl::ShowStickers(bool show, CPoint screen)
 {
-    CWnd* site = owner->GetSite();
     for (auto& s : stickers)
         s->hot = -1;
     if (!show) {
@@ -126,7 +126,6 @@ void CXTPDockingPaneManager::Impl::ShowStickers(bool show, CPoint screen)
     const CPoint uc = SiteScreenRect(this, under->rect).CenterPoint();
     cross->node = under->SelectedPane();
     cross->SetWindowPos(&CWnd::wndTopMost, uc.x - 3 * k / 2, uc.y - 3 * k / 2, 3 * k, 3 * k, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    (void)site;
 }
 
 DropTarget CXTPDockingPaneManager::Impl::HitTest(CPoint screen)

@@ -104,6 +104,7 @@ BOOL CXTPDockingPaneManager::InstallDockingPanes(CWnd* site)
     if (!site || !site->GetSafeHwnd())
         return FALSE;
     m_site = site;
+    m_impl->siteHwnd = site->GetSafeHwnd();
     Sites()[site->GetSafeHwnd()] = this;
     docking::RegisterClasses();
     m_impl->Sync();
@@ -335,7 +336,7 @@ void CXTPDockingPaneManager::SetAnimationDelay(double delay, int duration, int i
 
 void CXTPDockingPaneManager::RecalcFrameLayout()
 {
-    if (!m_site || !m_site->GetSafeHwnd())
+    if (!m_impl->Site())
         return;
     // A toolkit frame hands its panes what its bars leave (RepositionPanes) from RecalcLayout;
     // any other site gives them its whole client area and its view (if any) what is left.
@@ -355,7 +356,7 @@ void CXTPDockingPaneManager::RecalcFrameLayout()
 
 void CXTPDockingPaneManager::RedrawPanes()
 {
-    if (!m_site || !m_site->GetSafeHwnd())
+    if (!m_impl->Site())
         return;
     // Tab settings (position, layout) change where the panes' windows go: place them again in
     // the room they had.

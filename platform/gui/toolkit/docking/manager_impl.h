@@ -87,6 +87,9 @@ struct CXTPDockingPaneManager::Impl {
     ~Impl();
 
     CXTPDockingPane* Pane(UINT id) const;
+    // The site while its window lives (a frame deletes itself when destroyed), else null.
+    CWnd* Site() const;
+    HWND siteHwnd = nullptr;
     // Windows to match the model (pools grown, reused, surplus hidden), then the layout.
     void Sync();
     // Places everything in the last available rectangle.

@@ -13,7 +13,7 @@ CXTPDockingPaneManager::Impl::Impl(CXTPDockingPaneManager* o) : owner(o) {}
 CXTPDockingPaneManager::Impl::~Impl()
 {
     // The panes' windows belong to the application: hand them back before ours go.
-    CWnd* site = owner->GetSite();
+    CWnd* site = Site();
     for (const auto& p : panes)
         if (CWnd* child = p->GetChild(); child && child->GetSafeHwnd() && site && site->GetSafeHwnd()) {
             child->ShowWindow(SW_HIDE);
@@ -38,6 +38,13 @@ CXTPDockingPaneManager::Impl::~Impl()
         slide->DestroyWindow();
     if (context && context->GetSafeHwnd())
         context->DestroyWindow();
+}
+
+CWnd* CXTPDockingPaneManager::Impl::Site() const
+{
+    if (!siteHwnd || !::IsWindow(siteHwnd) || CWnd::FromHandlePermanent(siteHwnd) != owner->GetSite())
+        return nullptr;
+    return owner->GetSite();
 }
 
 CXTPDockingPane* CXTPDockingPaneManager::Impl::Pane(UINT id) const
@@ -75,7 +82,7 @@ W* Pooled(std::vector<std::unique_ptr<W>>& pool, size_t index, CWnd* parent, con
 
 void CXTPDockingPaneManager::Impl::Sync()
 {
-    CWnd* site = owner->GetSite();
+    CWnd* site = Site();
     if (!site || !site->GetSafeHwnd())
         return;
     if (!panels[0]) {
@@ -133,7 +140,7 @@ void CXTPDockingPaneManager::Impl::Sync()
 
 void CXTPDockingPaneManager::Impl::Place()
 {
-    CWnd* site = owner->GetSite();
+    CWnd* site = Site();
     if (!site || !site->GetSafeHwnd() || !panels[0])
         return;
     CXTPDockingPanePaintManager* paint = owner->GetPaintManager();
