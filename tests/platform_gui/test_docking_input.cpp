@@ -223,6 +223,27 @@ TEST_F(DockingInputTest, StickersShowOnlyWhenEnabledAndDockWhereDropped)
     EXPECT_FALSE(Visible(XTP_DOCKINGPANE_CONTEXT_CLASS, nullptr));
 }
 
+TEST_F(DockingInputTest, ATabDraggedOutTakesOnlyItsPane)
+{
+    DockHost h;
+    CXTPDockingPane* a = h.Pane(kSolution, "Solution", CRect(0, 0, 200, 100), xtpPaneDockLeft);
+    CXTPDockingPane* b = h.Pane(kProps, "Properties", CRect(0, 0, 200, 100), xtpPaneDockLeft);
+    h.manager->AttachPane(b, a);
+    MiscSettle();
+    // Items: the caption (the selected pane's title), Close, Auto Hide, then the tabs.
+    MiscElement tab = MiscElement(h.PaneWnd(kSolution)).Item(4);
+    ASSERT_EQ(tab.Text(), "Properties");
+    EXPECT_TRUE(tab.Drag(250, 40));
+    EXPECT_TRUE(b->IsFloating());
+    EXPECT_FALSE(a->IsFloating());
+    EXPECT_TRUE(a->IsSelected());
+    EXPECT_TRUE(a->GetChild()->IsWindowVisible());
+    // A short wiggle is a click, not a drag.
+    MiscElement solution = MiscElement(h.PaneWnd(kSolution)).Item(0);
+    EXPECT_TRUE(solution.Drag(2, 1));
+    EXPECT_FALSE(a->IsFloating());
+}
+
 TEST_F(DockingInputTest, SplittersResizeLiveOrThroughTheTracker)
 {
     DockHost h;
