@@ -138,6 +138,16 @@ TEST_F(DockingLayoutTest, FloatingPanesLiveInTheirOwnFrame)
     CRect client;
     h.site.GetClientRect(&client);
     EXPECT_EQ(h.manager->GetViewRect(), client) << "a floating pane takes no room in the site";
+    // A person moves the frame: the arrangement keeps the new place.
+    ::SetWindowPos(frame, nullptr, 100, 120, 220, 260, SWP_NOZORDER | SWP_NOACTIVATE);
+    MiscSettle();
+    std::unique_ptr<CXTPDockingPaneLayout> layout(h.manager->CreateLayout());
+    h.manager->GetLayout(layout.get());
+    EXPECT_NE(std::string(layout->SaveToText().GetString()).find("floats 1 100 120 320 380 "), std::string::npos)
+        << layout->SaveToText().GetString();
+    ::GetWindowRect(frame, &r);
+    EXPECT_EQ(r, CRect(100, 120, 320, 380));
+    EXPECT_TRUE(r.PtInRect(a->GetPaneRect().TopLeft()));
     h.manager->DockPane(a, xtpPaneDockRight);
     MiscSettle();
     EXPECT_FALSE(a->IsFloating());

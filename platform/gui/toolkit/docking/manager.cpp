@@ -63,11 +63,11 @@ CRect CXTPDockingPane::GetPaneRect() const
     const Model& m = impl->model;
     if (const Node* g = m.GroupOf(m_id)) {
         CRect r = g->rect;
-        const int f = m.FloatOf(g);
-        if (f >= 0) {
-            // Floating: the group's place in its frame's client area, on the screen.
-            CRect frame = m.floats[static_cast<size_t>(f)].rect;
-            r.OffsetRect(frame.left + 1, frame.top + 1);
+        if (m.FloatOf(g) >= 0) {
+            // Floating: where its group window is on the screen.
+            r.SetRectEmpty();
+            if (auto* w = impl->WindowOf(g))
+                w->GetWindowRect(&r);
         }
         return r;
     }

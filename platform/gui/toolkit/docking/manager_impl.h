@@ -96,6 +96,7 @@ struct CXTPDockingPaneManager::Impl {
     void Place();
     CRect available;
     bool haveAvailable = false;
+    bool placing = false; // Place is moving the windows
     // The group window showing a node, else null.
     docking::GroupWnd* WindowOf(const docking::Node* node) const;
     // The rectangle of the part of the site between the panels (client coordinates).

@@ -107,7 +107,7 @@ void CXTPDockingPaneManager::Impl::Sync()
     // Floating frames first (the groups inside them are their children).
     size_t f = 0;
     for (; f < model.floats.size(); ++f) {
-        auto* w = Pooled(floatPool, f, site, XTP_DOCKINGPANE_FLOAT_CLASS, WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, owner);
+        auto* w = Pooled(floatPool, f, site, XTP_DOCKINGPANE_FLOAT_CLASS, WS_POPUP | WS_THICKFRAME | WS_CLIPCHILDREN, owner);
         w->index = static_cast<int>(f);
     }
     for (size_t i = f; i < floatPool.size(); ++i) {
@@ -143,6 +143,13 @@ void CXTPDockingPaneManager::Impl::Place()
     CWnd* site = Site();
     if (!site || !site->GetSafeHwnd() || !panels[0])
         return;
+    if (placing)
+        return;
+    struct Guard {
+        bool& flag;
+        explicit Guard(bool& f) : flag(f) { flag = true; }
+        ~Guard() { flag = false; }
+    } guard(placing);
     CXTPDockingPanePaintManager* paint = owner->GetPaintManager();
     docking::LayoutResult result;
     viewRect = docking::LayoutModel(model, available, paint->m_nSplitterSize, result);
@@ -172,7 +179,9 @@ void CXTPDockingPaneManager::Impl::Place()
         auto& fw = floatPool[i];
         const CRect r = model.floats[i].rect;
         fw->MoveWindow(&r, FALSE);
-        docking::PlaceFloating(model.floats[i].node.get(), CRect(0, 0, r.Width() - 2, r.Height() - 2), paint->m_nSplitterSize);
+        CRect client;
+        fw->GetClientRect(&client);
+        docking::PlaceFloating(model.floats[i].node.get(), client, paint->m_nSplitterSize);
         fw->ShowWindow(SW_SHOWNA);
         fw->Invalidate();
     }

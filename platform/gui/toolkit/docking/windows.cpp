@@ -248,6 +248,7 @@ BEGIN_MESSAGE_MAP(FloatWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
+    ON_WM_MOVE()
 END_MESSAGE_MAP()
 
 void FloatWnd::OnPaint()
@@ -260,7 +261,27 @@ void FloatWnd::OnPaint()
 
 void FloatWnd::OnSize(UINT, int, int)
 {
+    Remember();
     Invalidate();
+}
+
+void FloatWnd::OnMove(int, int)
+{
+    Remember();
+}
+
+void FloatWnd::Remember()
+{
+    // A person moved or sized the frame (by its border): the arrangement keeps the new place.
+    auto* impl = m_manager->GetImpl();
+    if (impl->placing || index < 0 || index >= static_cast<int>(impl->model.floats.size()))
+        return;
+    CRect r;
+    GetWindowRect(&r);
+    if (r == impl->model.floats[static_cast<size_t>(index)].rect)
+        return;
+    impl->model.floats[static_cast<size_t>(index)].rect = r;
+    impl->Place();
 }
 
 // --- splitters ---------------------------------------------------------------------------------

@@ -47,10 +47,12 @@ public:
 
 protected:
     CXTPDockingPaneManager* m_manager;
+    void Remember();
     DECLARE_MESSAGE_MAP()
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnSize(UINT, int, int);
+    afx_msg void OnMove(int, int);
 };
 
 class SplitterWnd : public CWnd {
