@@ -239,7 +239,7 @@ GroupParts SlideWnd::Parts()
     CRect client;
     GetClientRect(&client);
     const UINT pane = m_manager->GetImpl()->slideState.pane;
-    return LayoutGroup(m_manager, client, {pane}, true, true);
+    return LayoutGroup(m_manager, client, {pane}, true);
 }
 
 void SlideWnd::StartTimers()

@@ -132,9 +132,6 @@ DropTarget CXTPDockingPaneManager::Impl::HitTest(CPoint screen)
 {
     DropTarget t;
     const CRect area = SiteScreenRect(this, inner);
-    int size = 0;
-    if (const Node* g = model.GroupOf(drag.panes.front()))
-        size = std::max(g->rect.Width(), g->rect.Height()) > 0 ? g->rect.Width() : 0;
     if (owner->IsShowDockingContextStickers()) {
         for (int d = 0; d < 5; ++d) {
             auto& s = stickers[static_cast<size_t>(d)];
@@ -179,7 +176,6 @@ DropTarget CXTPDockingPaneManager::Impl::HitTest(CPoint screen)
             return t;
         }
     }
-    (void)size;
     t.kind = DropTarget::Float;
     t.rect = drag.startRect;
     t.rect.OffsetRect(screen.x - drag.start.x, screen.y - drag.start.y);

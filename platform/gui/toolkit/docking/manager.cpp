@@ -79,9 +79,8 @@ CRect CXTPDockingPane::GetPaneRect() const
 // --- the manager -------------------------------------------------------------------------------
 
 CXTPDockingPaneManager::CXTPDockingPaneManager()
-    : m_paint(std::make_unique<CXTPDockingPaneDefaultTheme>()), m_impl(std::make_unique<Impl>(this))
+    : m_impl(std::make_unique<Impl>(this)), m_paint(std::make_unique<CXTPDockingPaneDefaultTheme>())
 {
-    m_paint->RefreshMetrics();
 }
 
 CXTPDockingPaneManager::~CXTPDockingPaneManager()

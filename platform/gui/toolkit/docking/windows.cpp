@@ -39,7 +39,7 @@ std::vector<CString> TitlesOf(CXTPDockingPaneManager* manager, const std::vector
     return titles;
 }
 
-GroupParts LayoutGroup(CXTPDockingPaneManager* manager, const CRect& client, const std::vector<UINT>& panes, bool caption, bool pinned)
+GroupParts LayoutGroup(CXTPDockingPaneManager* manager, const CRect& client, const std::vector<UINT>& panes, bool caption)
 {
     CXTPDockingPanePaintManager* paint = manager->GetPaintManager();
     GroupParts parts;
@@ -49,8 +49,7 @@ GroupParts LayoutGroup(CXTPDockingPaneManager* manager, const CRect& client, con
         rest.top = parts.caption.bottom;
         const int top = parts.caption.top + (parts.caption.Height() - kButton) / 2;
         parts.close = CRect(parts.caption.right - kButton - 3, top, parts.caption.right - 3, top + kButton);
-        if (!pinned || true)
-            parts.hide = CRect(parts.close.left - kButton - 2, top, parts.close.left - 2, top + kButton);
+        parts.hide = CRect(parts.close.left - kButton - 2, top, parts.close.left - 2, top + kButton);
     }
     if (panes.size() > 1) {
         CXTPTabPaintManager* tabs = paint->GetTabPaintManager();
@@ -94,7 +93,7 @@ GroupParts GroupWnd::Parts()
 {
     CRect client;
     GetClientRect(&client);
-    return LayoutGroup(m_manager, client, node ? node->panes : std::vector<UINT>{}, true, false);
+    return LayoutGroup(m_manager, client, node ? node->panes : std::vector<UINT>{}, true);
 }
 
 void GroupWnd::OnPaint()
@@ -116,9 +115,10 @@ void GroupWnd::OnPaint()
         paint->DrawCaption(&dc, parts.caption, pane ? pane->GetTitle().GetString() : "", active);
     } else {
         RECT r = parts.caption;
-        MiscCurrentTheme().DrawCaption(dc.GetSafeHdc(), r, active ? MISC_TS_SELECTED : 0);
+        const UINT state = active ? static_cast<UINT>(MISC_TS_SELECTED) : 0u;
+        MiscCurrentTheme().DrawCaption(dc.GetSafeHdc(), r, state);
         dc.SetBkMode(TRANSPARENT);
-        dc.SetTextColor(MiscCurrentTheme().TextColor(MiscThemeElement::Caption, active ? MISC_TS_SELECTED : 0));
+        dc.SetTextColor(MiscCurrentTheme().TextColor(MiscThemeElement::Caption, state));
         CRect text = parts.caption;
         text.left += 4;
         dc.DrawText(pane ? pane->GetTitle() : CString(), &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);

@@ -13,8 +13,7 @@ struct GroupParts {
     CRect caption, close, hide, tabs, client;
     std::vector<CRect> tabRects;
 };
-GroupParts LayoutGroup(CXTPDockingPaneManager* manager, const CRect& client, const std::vector<UINT>& panes, bool caption,
-                       bool pinned);
+GroupParts LayoutGroup(CXTPDockingPaneManager* manager, const CRect& client, const std::vector<UINT>& panes, bool caption);
 std::vector<CString> TitlesOf(CXTPDockingPaneManager* manager, const std::vector<UINT>& panes);
 
 class GroupWnd : public CWnd {
@@ -76,7 +75,7 @@ protected:
 
 class PanelWnd : public CWnd {
 public:
-    PanelWnd(CXTPDockingPaneManager* manager, XTPDockingPaneDirection dir) : m_manager(manager), dir(dir) {}
+    PanelWnd(CXTPDockingPaneManager* manager, XTPDockingPaneDirection edge) : dir(edge), m_manager(manager) {}
     XTPDockingPaneDirection dir;
     // The panes along this edge, in order, and their tabs (client coordinates).
     std::vector<UINT> Panes() const;
@@ -115,7 +114,7 @@ protected:
 // One docking sticker (an edge of the site) or the cross over a group (five items).
 class StickerWnd : public CWnd {
 public:
-    StickerWnd(CXTPDockingPaneManager* manager, int kind) : m_manager(manager), kind(kind) {}
+    StickerWnd(CXTPDockingPaneManager* manager, int which) : kind(which), m_manager(manager) {}
     int kind; // 0..3 a site edge (XTPDockingPaneDirection), 4 the cross
     int hot = -1;
     UINT node = 0; // the cross: a pane of the group it is over
