@@ -48,15 +48,23 @@ TEST_F(DockingPaintTest, EachLookPaintsItsOwnCaptions)
     const COLORREF top = CaptionColour(h, kSolution, -6), bottom = CaptionColour(h, kSolution, 6);
     EXPECT_GT(GetBValue(top), GetRValue(top)) << "blue";
     EXPECT_GT(GetRValue(top) + GetGValue(top), GetRValue(bottom) + GetGValue(bottom)) << "lighter at the top";
-    // The active pane's caption differs from the others.
+    // The active pane's caption differs from the others; a click into a pane's own window
+    // makes it the active one.
     ASSERT_TRUE(h.Element(kProps, "Properties").Click());
-    EXPECT_NE(CaptionColour(h, kProps), CaptionColour(h, kSolution));
+    const COLORREF active = CaptionColour(h, kProps), inactive = CaptionColour(h, kSolution);
+    EXPECT_NE(active, inactive);
+    CRect inside;
+    h.manager->FindPane(kSolution)->GetChild()->GetWindowRect(&inside);
+    MiscSendMouseAt(WM_LBUTTONDOWN, inside.CenterPoint().x, inside.CenterPoint().y);
+    MiscSendMouseAt(WM_LBUTTONUP, inside.CenterPoint().x, inside.CenterPoint().y);
+    EXPECT_EQ(CaptionColour(h, kSolution), active);
+    EXPECT_EQ(CaptionColour(h, kProps), inactive);
     // Numbers without a look of their own fall to the nearest.
     h.manager->SetTheme(static_cast<XTPDockingPanePaintTheme>(9));
     EXPECT_EQ(h.manager->GetCurrentTheme(), xtpPaneThemeOffice2003);
     // A custom look: its custom caption value wins over its standard one.
     h.manager->SetCustomTheme(new RedCaptions);
-    EXPECT_EQ(CaptionColour(h, kSolution), RGB(200, 0, 0));
+    EXPECT_EQ(CaptionColour(h, kProps), RGB(200, 0, 0));
 }
 
 TEST_F(DockingPaintTest, TabAppearancesAndOneNoteColours)

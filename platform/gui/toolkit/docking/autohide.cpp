@@ -63,7 +63,7 @@ void CXTPDockingPaneManager::Impl::SlideOut(UINT pane, bool animate, bool focus)
         slideState.step = slideState.steps;
     else
         slideState.step = std::min(slideState.step, slideState.steps - 1) + 1;
-    activePane = pane;
+    SetActive(pane);
     Place();
     slide->ShowWindow(SW_SHOWNA);
     slide->Invalidate();

@@ -236,7 +236,7 @@ void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pane)
         break;
     }
     }
-    m_impl->activePane = id;
+    m_impl->SetActive(id);
     m_impl->Sync();
     if (pane->GetChild() && pane->GetChild()->GetSafeHwnd())
         pane->GetChild()->SetFocus();

@@ -71,6 +71,8 @@ struct CXTPDockingPaneManager::Impl {
     std::vector<std::unique_ptr<CXTPDockingPane>> panes;
     CRect viewRect;
     UINT activePane = 0;
+    // The pane whose caption shows active; the groups repaint when it changes.
+    void SetActive(UINT pane);
 
     std::vector<std::unique_ptr<docking::GroupWnd>> groupPool;
     std::vector<std::unique_ptr<docking::FloatWnd>> floatPool;

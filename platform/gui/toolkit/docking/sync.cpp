@@ -55,6 +55,16 @@ CXTPDockingPane* CXTPDockingPaneManager::Impl::Pane(UINT id) const
     return nullptr;
 }
 
+void CXTPDockingPaneManager::Impl::SetActive(UINT pane)
+{
+    if (pane == activePane)
+        return;
+    activePane = pane;
+    for (auto& w : groupPool)
+        if (w->node && w->GetSafeHwnd())
+            w->Invalidate();
+}
+
 docking::GroupWnd* CXTPDockingPaneManager::Impl::WindowOf(const Node* node) const
 {
     for (const auto& w : groupPool)

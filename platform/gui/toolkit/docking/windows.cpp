@@ -87,6 +87,7 @@ BEGIN_MESSAGE_MAP(GroupWnd, CWnd)
     ON_WM_CAPTURECHANGED()
     ON_WM_LBUTTONDBLCLK()
     ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 GroupParts GroupWnd::Parts()
@@ -144,7 +145,7 @@ void GroupWnd::OnLButtonDown(UINT, CPoint point)
     const GroupParts parts = Parts();
     CXTPDockingPaneManager* m = m_manager;
     const UINT selected = node->SelectedPane();
-    m->GetImpl()->activePane = selected;
+    m->GetImpl()->SetActive(selected);
     if (parts.close.PtInRect(point)) {
         m->ClosePane(m->FindPane(selected));
         return;
@@ -207,6 +208,14 @@ void GroupWnd::OnCaptureChanged(CWnd*)
     auto* impl = m_manager->GetImpl();
     if (impl->drag.pressed && impl->drag.capture == m_hWnd)
         impl->DragEnd(CPoint(), true);
+}
+
+BOOL GroupWnd::OnSetCursor(CWnd* wnd, UINT, UINT message)
+{
+    // A click into the pane's own window makes its caption the active one.
+    if (message == WM_LBUTTONDOWN && node && wnd != this)
+        m_manager->GetImpl()->SetActive(node->SelectedPane());
+    return FALSE;
 }
 
 LRESULT GroupWnd::OnMouseLeave(WPARAM, LPARAM)

@@ -36,6 +36,7 @@ protected:
     afx_msg void OnCaptureChanged(CWnd*);
     afx_msg void OnLButtonDblClk(UINT, CPoint);
     afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
+    afx_msg BOOL OnSetCursor(CWnd*, UINT, UINT);
     int m_hot = -1; // the tab under the mouse
 };
 
