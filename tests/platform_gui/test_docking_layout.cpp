@@ -116,9 +116,17 @@ TEST_F(DockingLayoutTest, AttachedPanesShareOneGroupWithTabs)
     // Tabs at the bottom move the strip under the pane.
     const int tabTop = group.Item(3).State().rect.top;
     h.manager->GetPaintManager()->GetTabPaintManager()->SetPosition(xtpTabPositionBottom);
-    h.manager->RedrawPanes();
+    ::InvalidateRect(group.Window(), nullptr, FALSE);
     MiscSettle();
     EXPECT_GT(group.Item(3).State().rect.top, tabTop + 100);
+    CRect child;
+    a->GetChild()->GetWindowRect(&child);
+    CRect strip = group.Item(3).State().rect;
+    ::ClientToScreen(group.Window(), reinterpret_cast<POINT*>(&strip.left));
+    EXPECT_LT(child.bottom, strip.top + 1) << "the pane's window moved above the tabs";
+    CRect groupRect;
+    ::GetWindowRect(group.Window(), &groupRect);
+    EXPECT_EQ(child.top, groupRect.top + h.manager->GetPaintManager()->m_nCaptionHeight + 1) << "right under the caption";
 }
 
 TEST_F(DockingLayoutTest, FloatingPanesLiveInTheirOwnFrame)

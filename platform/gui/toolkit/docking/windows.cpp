@@ -131,6 +131,15 @@ void GroupWnd::OnPaint()
     CRect frame = parts.client;
     frame.InflateRect(1, 1);
     paint->DrawPaneFrame(&dc, frame);
+    // A tab setting changed since the last layout (tabs moved to the bottom by a look) moves
+    // the pane's window to where its room is now.
+    if (pane && pane->GetChild() && pane->GetChild()->GetSafeHwnd() && pane->GetChild()->GetParent() == this) {
+        CRect now;
+        pane->GetChild()->GetWindowRect(&now);
+        ScreenToClient(&now);
+        if (now != parts.client)
+            pane->GetChild()->MoveWindow(&parts.client);
+    }
 }
 
 void GroupWnd::OnSize(UINT, int, int)
