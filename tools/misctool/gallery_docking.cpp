@@ -34,6 +34,7 @@ public:
         SetColors(1, &index, &face);
         m_clrNormalCaption.SetStandardValue(RGB(250, 210, 210), caption, 0.5f);
         m_clrNormalCaption.SetCustomValue(RGB(250, 210, 210), caption);
+        m_clrActiveCaption.SetCustomValue(RGB(255, 170, 150), RGB(200, 40, 30));
     }
 };
 
