@@ -61,6 +61,51 @@ TEST_F(DockingLayoutTest, AFramesViewGetsWhatThePanesLeaveAndTheFrameMayGoFirst)
     manager.reset();
 }
 
+// A frame with a bar along its top that hands the rest to its panes, as the toolkit's frames do.
+class BarFrame : public CFrameWnd {
+public:
+    int layouts = 0;
+    void RecalcLayout(BOOL) override
+    {
+        ++layouts;
+        CXTPDockingPaneManager* panes = CXTPDockingPaneManager::FromSite(this);
+        if (panes)
+            panes->RecalcFrameLayout(); // asked again from inside: the layout under way answers
+        CRect rest;
+        GetClientRect(&rest);
+        rest.top += 30;
+        if (panes)
+            rest = panes->RepositionPanes(rest);
+        if (CWnd* view = GetDlgItem(AFX_IDW_PANE_FIRST))
+            view->MoveWindow(&rest);
+    }
+};
+
+TEST_F(DockingLayoutTest, AFrameThatLaysOutItsBarsGivesThePanesWhatIsLeft)
+{
+    auto* frame = new BarFrame;
+    ASSERT_TRUE(frame->Create(nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 500, 360)));
+    CEdit view;
+    view.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST);
+    {
+        CXTPDockingPaneManager manager;
+        manager.InstallDockingPanes(frame);
+        CXTPDockingPane* a = manager.CreatePane(kSolution, CRect(0, 0, 120, 100), xtpPaneDockLeft);
+        MiscSettle();
+        EXPECT_EQ(a->GetPaneRect(), CRect(0, 30, 120, 360));
+        CRect placed;
+        view.GetWindowRect(&placed);
+        frame->ScreenToClient(&placed);
+        EXPECT_EQ(placed, manager.GetViewRect());
+        EXPECT_EQ(placed.top, 30);
+        // The frame grows: its layout places the panes again.
+        frame->SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER);
+        MiscSettle();
+        EXPECT_EQ(a->GetPaneRect(), CRect(0, 30, 120, 400));
+    }
+    frame->DestroyWindow();
+}
+
 TEST_F(DockingLayoutTest, DockingBesideANeighbourSplitsItsRoom)
 {
     DockHost h(600, 400);

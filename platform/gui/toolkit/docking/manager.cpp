@@ -119,10 +119,12 @@ CXTPDockingPane* CXTPDockingPaneManager::CreatePane(UINT id, const CRect& rect, 
     CXTPDockingPane* pane = m_impl->panes.back().get();
     m_impl->model.panes.push_back(docking::PaneRecord{id, ""});
     m_impl->model.closed.push_back(id);
-    DockPane(pane, direction, neighbour);
+    // The rectangle's extent across the edge (or beside the neighbour) is the pane's size.
     const int size = SizeFor(rect, direction);
-    if (!neighbour && !m_impl->model.edges.empty())
-        m_impl->model.edges.front().size = std::max(size, 16);
+    if (size > 0)
+        m_impl->Dock(id, direction, neighbour ? neighbour->GetID() : 0, size);
+    else
+        DockPane(pane, direction, neighbour);
     return pane;
 }
 
@@ -163,11 +165,16 @@ void CXTPDockingPaneManager::DockPane(CXTPDockingPane* pane, XTPDockingPaneDirec
         size = 200;
     if (third > 16 && size > third)
         size = third;
-    if (neighbour && neighbour != pane && m.GroupOf(neighbour->GetID()))
-        m.DockBeside(pane->GetID(), neighbour->GetID(), direction, size);
+    m_impl->Dock(pane->GetID(), direction, neighbour && neighbour != pane ? neighbour->GetID() : 0, size);
+}
+
+void CXTPDockingPaneManager::Impl::Dock(UINT id, XTPDockingPaneDirection direction, UINT neighbour, int size)
+{
+    if (neighbour && neighbour != id && model.GroupOf(neighbour))
+        model.DockBeside(id, neighbour, direction, size);
     else
-        m.DockAtEdge(pane->GetID(), direction, size);
-    m_impl->Sync();
+        model.DockAtEdge(id, direction, size);
+    Sync();
 }
 
 void CXTPDockingPaneManager::FloatPane(CXTPDockingPane* pane, const CRect& rect)
@@ -339,10 +346,16 @@ void CXTPDockingPaneManager::RecalcFrameLayout()
         return;
     // A toolkit frame hands its panes what its bars leave (RepositionPanes) from RecalcLayout;
     // any other site gives them its whole client area and its view (if any) what is left.
+    // A frame's RecalcLayout that asks for this again is answered by the layout under way.
+    if (m_impl->recalcing)
+        return;
     m_impl->haveAvailable = false;
     auto* frame = dynamic_cast<CFrameWnd*>(m_site);
-    if (frame)
+    if (frame) {
+        m_impl->recalcing = true;
         frame->RecalcLayout();
+        m_impl->recalcing = false;
+    }
     if (!m_impl->haveAvailable) {
         CRect client;
         m_site->GetClientRect(&client);

@@ -89,6 +89,8 @@ struct CXTPDockingPaneManager::Impl {
     ~Impl();
 
     CXTPDockingPane* Pane(UINT id) const;
+    // Docks a pane at an edge of the site, or beside `neighbour` (0: none), `size` across.
+    void Dock(UINT id, XTPDockingPaneDirection direction, UINT neighbour, int size);
     // The site while its window lives (a frame deletes itself when destroyed), else null.
     CWnd* Site() const;
     HWND siteHwnd = nullptr;
@@ -98,7 +100,8 @@ struct CXTPDockingPaneManager::Impl {
     void Place();
     CRect available;
     bool haveAvailable = false;
-    bool placing = false; // Place is moving the windows
+    bool placing = false;   // Place is moving the windows
+    bool recalcing = false; // the site's RecalcLayout runs for RecalcFrameLayout
     // The group window showing a node, else null.
     docking::GroupWnd* WindowOf(const docking::Node* node) const;
     // The rectangle of the part of the site between the panels (client coordinates).
