@@ -2,6 +2,8 @@
 // floating, closing; layouts saved and loaded under names.
 #include "test_docking_host.h"
 
+#include "toolkit/frame.h"
+
 using namespace guitest;
 using namespace docktest;
 
@@ -103,6 +105,29 @@ TEST_F(DockingLayoutTest, AFrameThatLaysOutItsBarsGivesThePanesWhatIsLeft)
         MiscSettle();
         EXPECT_EQ(a->GetPaneRect(), CRect(0, 30, 120, 400));
     }
+    frame->DestroyWindow();
+}
+
+TEST_F(DockingLayoutTest, AToolkitFramesPanesStayClearOfItsStatusBar)
+{
+    auto* frame = new CXTPFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 500, 360)));
+    ASSERT_TRUE(frame->InitCommandBars());
+    const UINT indicators[] = {0};
+    ASSERT_TRUE(frame->CreateStatusBar(frame, indicators, 1));
+    {
+        CXTPDockingPaneManager manager;
+        manager.InstallDockingPanes(frame);
+        EXPECT_TRUE(XTPHasFrameLayoutHook(frame));
+        CXTPDockingPane* a = manager.CreatePane(kSolution, CRect(0, 0, 120, 100), xtpPaneDockLeft);
+        MiscSettle();
+        CRect status;
+        frame->GetStatusBar()->GetWindowRect(&status);
+        frame->ScreenToClient(&status);
+        EXPECT_EQ(a->GetPaneRect().bottom, status.top);
+        EXPECT_EQ(a->GetPaneRect().Width(), 120);
+    }
+    EXPECT_FALSE(XTPHasFrameLayoutHook(frame)) << "the manager took its hook with it";
     frame->DestroyWindow();
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "layout.h"
+#include "toolkit/frame.h"
 #include "windows.h"
 
 using docking::Model;
@@ -85,6 +86,8 @@ CXTPDockingPaneManager::CXTPDockingPaneManager()
 
 CXTPDockingPaneManager::~CXTPDockingPaneManager()
 {
+    if (auto* frame = dynamic_cast<CFrameWnd*>(m_impl->Site()))
+        XTPSetFrameLayoutHook(frame, nullptr);
     for (auto it = Sites().begin(); it != Sites().end();)
         it = it->second == this ? Sites().erase(it) : std::next(it);
     m_impl.reset();
@@ -105,6 +108,9 @@ BOOL CXTPDockingPaneManager::InstallDockingPanes(CWnd* site)
     m_site = site;
     m_impl->siteHwnd = site->GetSafeHwnd();
     Sites()[site->GetSafeHwnd()] = this;
+    // A toolkit frame hands its panes what its bars leave, from its RecalcLayout.
+    if (auto* frame = dynamic_cast<CFrameWnd*>(site))
+        XTPSetFrameLayoutHook(frame, [this](CRect& remaining) { remaining = RepositionPanes(remaining); });
     docking::RegisterClasses();
     m_impl->Sync();
     return TRUE;
