@@ -91,7 +91,8 @@ namespace misctool {
     MISCTOOL_GALLERY_THEMES(X) \
     MISCTOOL_GALLERY_SHORTCUTS(X) \
     MISCTOOL_GALLERY_WARNINGS(X) \
-    MISCTOOL_GALLERY_EMAIL(X)
+    MISCTOOL_GALLERY_EMAIL(X) \
+    MISCTOOL_GALLERY_DOCKING(X)
 
 // The sample host frame and the layout reset (gallery_frame.cpp).
 #define MISCTOOL_GALLERY_FRAME(X)
@@ -107,6 +108,16 @@ namespace misctool {
 
 // The e-mail compose dialog (gallery_email.cpp).
 #define MISCTOOL_GALLERY_EMAIL(X)
+
+// The toolkit's docking panes (gallery_docking.cpp): a tab group on the left, an auto-hidden pane
+// on the right.
+#define MISCTOOL_GALLERY_DOCKING(X) \
+    X("docking_look_0", GalleryDockingDefault, "docking panes in the default look: classic captions, flat tabs") \
+    X("docking_look_1", GalleryDockingGrippered, "docking panes in the grippered look") \
+    X("docking_look_6", GalleryDockingOffice2003, "docking panes in the office 2003 look: gradient captions, office tabs") \
+    X("docking_custom", GalleryDockingCustom, "docking panes in a custom office look with red captions and OneNote tabs") \
+    X("docking_slide_out", GalleryDockingSlideOut, "the auto-hidden Output pane slid out over the view") \
+    X("docking_stickers", GalleryDockingStickers, "a pane's caption dragged onto the right sticker, the docking context showing")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)

@@ -15,6 +15,15 @@
 #include "misc_export.h"
 MISC_PUBLIC_BEGIN
 
+// The window classes of the docking panes' windows (for scripts finding them).
+#define XTP_DOCKINGPANE_GROUP_CLASS "XTPDockingPaneTabbedContainer" // a group: caption, tabs
+#define XTP_DOCKINGPANE_FLOAT_CLASS "XTPDockingPaneMiniWnd"         // a floating frame
+#define XTP_DOCKINGPANE_SPLITTER_CLASS "XTPDockingPaneSplitterWnd"
+#define XTP_DOCKINGPANE_PANEL_CLASS "XTPDockingPaneAutoHidePanel"   // auto-hide tabs along an edge
+#define XTP_DOCKINGPANE_SLIDE_CLASS "XTPDockingPaneAutoHideWnd"     // an auto-hidden pane slid out
+#define XTP_DOCKINGPANE_STICKER_CLASS "XTPDockingPaneContextStickerWnd" // "Dock Left" ... "Dock Pane"
+#define XTP_DOCKINGPANE_CONTEXT_CLASS "XTPDockingPaneContextAlphaWnd"   // where a drop would go
+
 class CXTPDockingPaneManager;
 class CXTPDockingPaneLayout;
 
@@ -62,6 +71,8 @@ public:
     virtual void RefreshMetrics();
     // Draws the tabs `titles` (selected index `selected`) in rect; the header strip is filled.
     virtual void DrawTabs(CDC* dc, const CRect& rect, const std::vector<CString>& titles, int selected);
+    // The same with the tab under the mouse (`hot`, -1 none) lit when hot tracking is on.
+    void DrawTabs(CDC* dc, const CRect& rect, const std::vector<CString>& titles, int selected, int hot);
     // The rectangles DrawTabs gives each tab.
     std::vector<CRect> LayoutTabs(CDC* dc, const CRect& rect, const std::vector<CString>& titles) const;
 
@@ -76,6 +87,7 @@ protected:
     int m_appearance = 0;
     BOOL m_oneNote = FALSE;
     CColorSet m_colors{};
+    int m_hot = -1; // while DrawTabs runs
 };
 
 // Draws pane captions, frames, splitters and the docking stickers.
@@ -90,7 +102,8 @@ public:
     CXTPTabPaintManager* GetTabPaintManager() { return &m_tabs; }
     CXTPTabPaintManager* GetPanelPaintManager() { return &m_panel; }
     virtual void RefreshMetrics();
-    // Colour table entries as in the command bars' paint manager (XTP_COLOR_*).
+    // Colour table entries as in the command bars' paint manager (XTP_COLOR_*); 0 to 29 are the
+    // system colours, entry 51 is the docking face (behind the panes, splitters).
     void SetColors(int count, const int* indices, const COLORREF* colors);
     COLORREF GetXtremeColor(int index) const;
 
@@ -98,6 +111,10 @@ public:
     virtual void DrawPaneFrame(CDC* dc, const CRect& rect);
     virtual void DrawSplitter(CDC* dc, const CRect& rect, BOOL vertical);
     virtual void FillClient(CDC* dc, const CRect& rect);
+    // A caption button: kind 0 close, 1 auto-hide (pin upright), 2 pinned back (pin on its side).
+    virtual void DrawCaptionButton(CDC* dc, const CRect& rect, int kind, BOOL active);
+    // The caption's text colour.
+    virtual COLORREF GetCaptionTextColor(BOOL active) const;
 
     // Caption gradients (inactive, active).
     CXTPPaintManagerColorGradient m_clrNormalCaption;
@@ -213,7 +230,32 @@ public:
     void RecalcFrameLayout();
     void RedrawPanes();
 
+    // Lays the panes out in `available` (the site's client coordinates: what the command bars
+    // left; auto-hide panels first, then the docked panes from the outermost in) and answers
+    // the rectangle left for the view. A toolkit frame calls it from RecalcLayout; a plain site
+    // is laid out in its whole client area by RecalcFrameLayout.
+    CRect RepositionPanes(const CRect& available);
+    // What the last layout left for the view (site client coordinates).
+    CRect GetViewRect() const;
+    // The manager installed in a site, or null.
+    static CXTPDockingPaneManager* FromSite(CWnd* site);
+    // The window that shows the pane now: its group's container (docked or floating), the
+    // slide-out window while an auto-hidden pane is out, else its auto-hide panel; null when
+    // closed.
+    HWND GetPaneWindow(const CXTPDockingPane* pane) const;
+    // The floating frame of a floating pane, else null.
+    HWND GetFloatingFrame(const CXTPDockingPane* pane) const;
+    // An auto-hidden pane that is slid out (fully or on its way).
+    BOOL IsPaneSlidOut(const CXTPDockingPane* pane) const;
+    // The direction of the site's edge the pane was last docked at (or is hidden along).
+    XTPDockingPaneDirection GetPaneDirection(const CXTPDockingPane* pane) const;
+
+    // The manager's inner state, shared by its windows.
+    struct Impl;
+    Impl* GetImpl() const { return m_impl.get(); }
+
 protected:
+    std::unique_ptr<Impl> m_impl;
     CWnd* m_site = nullptr;
     std::unique_ptr<CXTPDockingPanePaintManager> m_paint;
     BOOL m_themedFloatingFrames = FALSE;
@@ -235,6 +277,10 @@ public:
     BOOL Load(LPCTSTR section);
     void Save(LPCTSTR section);
     BOOL IsValid() const;
+    // The compact text form Save stores (one line; see the docking state's reader), and back:
+    // LoadFromText answers FALSE for damaged text and leaves the layout as it was.
+    CString SaveToText() const;
+    BOOL LoadFromText(LPCTSTR text);
     // The pane identifiers it places.
     std::vector<UINT> GetPaneIds() const;
 
