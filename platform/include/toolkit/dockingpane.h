@@ -98,6 +98,10 @@ public:
     virtual void DrawPaneFrame(CDC* dc, const CRect& rect);
     virtual void DrawSplitter(CDC* dc, const CRect& rect, BOOL vertical);
     virtual void FillClient(CDC* dc, const CRect& rect);
+    // A caption button: kind 0 close, 1 auto-hide (pin upright), 2 pinned back (pin on its side).
+    virtual void DrawCaptionButton(CDC* dc, const CRect& rect, int kind, BOOL active);
+    // The caption's text colour.
+    virtual COLORREF GetCaptionTextColor(BOOL active) const;
 
     // Caption gradients (inactive, active).
     CXTPPaintManagerColorGradient m_clrNormalCaption;
@@ -213,7 +217,32 @@ public:
     void RecalcFrameLayout();
     void RedrawPanes();
 
+    // Lays the panes out in `available` (the site's client coordinates: what the command bars
+    // left; auto-hide panels first, then the docked panes from the outermost in) and answers
+    // the rectangle left for the view. A toolkit frame calls it from RecalcLayout; a plain site
+    // is laid out in its whole client area by RecalcFrameLayout.
+    CRect RepositionPanes(const CRect& available);
+    // What the last layout left for the view (site client coordinates).
+    CRect GetViewRect() const;
+    // The manager installed in a site, or null.
+    static CXTPDockingPaneManager* FromSite(CWnd* site);
+    // The window that shows the pane now: its group's container (docked or floating), the
+    // slide-out window while an auto-hidden pane is out, else its auto-hide panel; null when
+    // closed.
+    HWND GetPaneWindow(const CXTPDockingPane* pane) const;
+    // The floating frame of a floating pane, else null.
+    HWND GetFloatingFrame(const CXTPDockingPane* pane) const;
+    // An auto-hidden pane that is slid out (fully or on its way).
+    BOOL IsPaneSlidOut(const CXTPDockingPane* pane) const;
+    // The direction of the site's edge the pane was last docked at (or is hidden along).
+    XTPDockingPaneDirection GetPaneDirection(const CXTPDockingPane* pane) const;
+
+    // The manager's inner state, shared by its windows.
+    struct Impl;
+    Impl* GetImpl() const { return m_impl.get(); }
+
 protected:
+    std::unique_ptr<Impl> m_impl;
     CWnd* m_site = nullptr;
     std::unique_ptr<CXTPDockingPanePaintManager> m_paint;
     BOOL m_themedFloatingFrames = FALSE;
