@@ -134,6 +134,7 @@ void CCustomIcyTheme::RefreshMetrics()
                      {XTP_COLOR_MENU_BORDER, RGB(100, 160, 200)},
                      {XTP_COLOR_BAR_TEXT, RGB(20, 50, 80)}});
     m_clrCommandBar.SetStandardValue(RGB(248, 252, 255), RGB(220, 238, 250));
+    m_clrDockBar.SetStandardValue(RGB(190, 220, 240), RGB(232, 244, 252));
 }
 
 void CCustomIcyTheme::DrawPopupBarGripper(CDC* dc, const CRect& rect)

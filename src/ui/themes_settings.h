@@ -18,3 +18,12 @@ struct MiscThemeSettings {
 MiscThemeSettings MiscReadThemeSettings(const CString& section);
 // Writes them with the application's integer profile writer (nothing without an application).
 void MiscWriteThemeSettings(const CString& section, const MiscThemeSettings& settings);
+
+#include <toolkit/frame.h>
+
+// The command bars of a toolkit frame (single- or multi-document), or null for any other window.
+inline CXTPCommandBars* MiscThemeFrameBars(CWnd* site)
+{
+    auto* frame = dynamic_cast<CXTPCommandBarsSiteBase*>(site);
+    return frame ? frame->GetCommandBars() : nullptr;
+}

@@ -311,6 +311,12 @@ void CXTPOfficeTheme::RefreshMetrics()
                             Mix(face, RGB(0, 0, 0), 30)};
     SetColors(9, idx, col);
     m_clrCommandBar.SetStandardValue(GetXtremeColor(XTP_COLOR_BAR_FACE), GetXtremeColor(XTP_COLOR_BAR_FACE));
+    m_clrDockBar.SetStandardValue(face, face);
+}
+
+void CXTPOfficeTheme::FillDockBar(CDC* dc, const CRect& rect)
+{
+    m_clrDockBar.Fill(dc, rect, TRUE);
 }
 
 void CXTPOfficeTheme::FillCommandBar(CDC* dc, const CRect& rect, CXTPCommandBar*)

@@ -159,6 +159,8 @@ class CXTPOfficeTheme : public CXTPDefaultTheme {
 public:
     CXTPOfficeTheme();
     void RefreshMetrics() override;
+    // The dock bar runs across its gradient value (one colour unless a derived look sets two).
+    void FillDockBar(CDC* dc, const CRect& rect) override;
     void FillCommandBar(CDC* dc, const CRect& rect, CXTPCommandBar* bar) override;
     void DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL vertical) override;
     void DrawCommandBarSeparator(CDC* dc, const CRect& rect, BOOL vertical) override;
