@@ -3,7 +3,9 @@
 #include <misc/ui.h>
 
 #include <toolkit/dockingpane.h>
+#include <toolkit/frame.h>
 #include <toolkit/paintmanager.h>
+#include <win32/script.h>
 
 #include <memory>
 #include <string>
@@ -348,3 +350,71 @@ MISCTOOL_GALLERY_THEME_FUNCTION(21)
 #undef MISCTOOL_GALLERY_THEME_FUNCTION
 
 } // namespace misctool
+
+#ifdef MISC_HAVE_TOOLKIT_FRAME
+namespace misctool {
+
+namespace {
+
+// A toolkit frame with two panes for the themes dialog to work on.
+class DialogHostFrame : public CXTPFrameWnd {
+public:
+    CXTPDockingPaneManager panes;
+    bool Build()
+    {
+        if (!Create(nullptr, "Sample frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 520, 360)) || !InitCommandBars())
+            return false;
+        panes.InstallDockingPanes(this);
+        for (CStatic* s : {&left, &right})
+            s->Create("", WS_CHILD, CRect(0, 0, 10, 10), this, s == &left ? 6800 : 6806);
+        CXTPDockingPane* a = panes.CreatePane(6800, CRect(0, 0, 140, 200), xtpPaneDockLeft);
+        CXTPDockingPane* b = panes.CreatePane(6806, CRect(0, 0, 140, 200), xtpPaneDockRight);
+        if (!a || !b)
+            return false;
+        a->Attach(&left);
+        b->Attach(&right);
+        RecalcLayout();
+        return true;
+    }
+
+private:
+    CStatic left, right;
+};
+
+} // namespace
+
+bool GalleryThemesDialog(const std::string& png, std::string& error)
+{
+    auto* frame = new DialogHostFrame; // frames delete themselves
+    if (!frame->Build()) {
+        error = "cannot build the frame";
+        if (frame->GetSafeHwnd())
+            frame->DestroyWindow();
+        else
+            delete frame;
+        return false;
+    }
+    bool ok = false;
+    MiscScriptedUser user;
+    user.ExpectDialog(IDD_MISC_THEMES, [&](MiscModal& m) {
+        // The person picks "My colour" and moves the slider to 100: its colour controls show.
+        MiscSelectItem(m.hwnd, IDC_MISC_THEMES_LIST, THEME_USER_COLOR);
+        MiscSelectItem(m.hwnd, IDC_MISC_THEMES_SLIDER, 100);
+        ok = CaptureToPng(m.hwnd, png, error);
+        MiscClickButton(m.hwnd, IDCANCEL);
+    });
+    {
+        CThemesDlg dialog("GalleryThemes", &frame->panes, frame, frame);
+        dialog.DoModal();
+    }
+    if (ok && !user.AllDone()) {
+        error = user.Report();
+        ok = false;
+    }
+    frame->DestroyWindow();
+    CXTPPaintManager::SetTheme(xtpThemeOffice2003);
+    return ok;
+}
+
+} // namespace misctool
+#endif
