@@ -24,6 +24,5 @@ void MiscWriteThemeSettings(const CString& section, const MiscThemeSettings& set
 // The command bars of a toolkit frame (single- or multi-document), or null for any other window.
 inline CXTPCommandBars* MiscThemeFrameBars(CWnd* site)
 {
-    auto* frame = dynamic_cast<CXTPCommandBarsSiteBase*>(site);
-    return frame ? frame->GetCommandBars() : nullptr;
+    return XTPGetFrameCommandBars(site);
 }
