@@ -18,10 +18,6 @@
 
 #include "test_env.h"
 
-// The toolkit frames come with the command bars; until they are built in this tree the dialog
-// cannot run on a frame, and these tests say so instead of failing to link (tests/CMakeLists.txt
-// defines MISC_HAVE_TOOLKIT_FRAME once the frames' source is there).
-#ifdef MISC_HAVE_TOOLKIT_FRAME
 namespace {
 
 const char* const kSection = "Frame";
@@ -252,9 +248,3 @@ TEST_F(ThemesDialogTest, WithoutAFrameTheDialogChangesNothing)
 }
 
 } // namespace
-#else
-TEST(ThemesDialogTest, NeedsTheToolkitFrame)
-{
-    GTEST_SKIP() << "the toolkit frames (command bars) are not built in this tree yet";
-}
-#endif

@@ -96,14 +96,9 @@ namespace misctool {
 // The sample host frame and the layout reset (gallery_frame.cpp).
 #define MISCTOOL_GALLERY_FRAME(X)
 
-// Themes (gallery_themes.cpp). The dialog needs a toolkit frame, which comes with the command bars
-// (MISC_HAVE_TOOLKIT_FRAME, from tools/misctool/CMakeLists.txt).
-#ifdef MISC_HAVE_TOOLKIT_FRAME
+// Themes (gallery_themes.cpp).
 #define MISCTOOL_GALLERY_THEMES_DIALOG(X) \
     X("themes_dialog", GalleryThemesDialog, "the themes dialog with \"My colour\" picked: its colour picker and lightness slider shown")
-#else
-#define MISCTOOL_GALLERY_THEMES_DIALOG(X)
-#endif
 #define MISCTOOL_GALLERY_THEMES(X) \
     X("theme_00", GalleryTheme00, "the sample frame in theme 0, Flat") \
     X("theme_01", GalleryTheme01, "the sample frame in theme 1, Classic") \

@@ -351,7 +351,6 @@ MISCTOOL_GALLERY_THEME_FUNCTION(21)
 
 } // namespace misctool
 
-#ifdef MISC_HAVE_TOOLKIT_FRAME
 namespace misctool {
 
 namespace {
@@ -417,4 +416,3 @@ bool GalleryThemesDialog(const std::string& png, std::string& error)
 }
 
 } // namespace misctool
-#endif
