@@ -98,7 +98,32 @@ namespace misctool {
 #define MISCTOOL_GALLERY_FRAME(X)
 
 // Themes (gallery_themes.cpp).
-#define MISCTOOL_GALLERY_THEMES(X)
+#define MISCTOOL_GALLERY_THEMES_DIALOG(X) \
+    X("themes_dialog", GalleryThemesDialog, "the themes dialog with \"My colour\" picked: its colour picker and lightness slider shown")
+#define MISCTOOL_GALLERY_THEMES(X) \
+    X("theme_00", GalleryTheme00, "the sample frame in theme 0, Flat") \
+    X("theme_01", GalleryTheme01, "the sample frame in theme 1, Classic") \
+    X("theme_02", GalleryTheme02, "the sample frame in theme 2, Blue gradient") \
+    X("theme_03", GalleryTheme03, "the sample frame in theme 3, Khaki") \
+    X("theme_04", GalleryTheme04, "the sample frame in theme 4, Sky") \
+    X("theme_05", GalleryTheme05, "the sample frame in theme 5, Slate") \
+    X("theme_06", GalleryTheme06, "the sample frame in theme 6, Slate and cream") \
+    X("theme_07", GalleryTheme07, "the sample frame in theme 7, Green") \
+    X("theme_08", GalleryTheme08, "the sample frame in theme 8, Blue and green") \
+    X("theme_09", GalleryTheme09, "the sample frame in theme 9, Sand") \
+    X("theme_10", GalleryTheme10, "the sample frame in theme 10, Royal blue and peach") \
+    X("theme_11", GalleryTheme11, "the sample frame in theme 11, Lavender and ice") \
+    X("theme_12", GalleryTheme12, "the sample frame in theme 12, Ocean") \
+    X("theme_13", GalleryTheme13, "the sample frame in theme 13, Sand and silver") \
+    X("theme_14", GalleryTheme14, "the sample frame in theme 14, Ice") \
+    X("theme_15", GalleryTheme15, "the sample frame in theme 15, Silver") \
+    X("theme_16", GalleryTheme16, "the sample frame in theme 16, Pinstripe") \
+    X("theme_17", GalleryTheme17, "the sample frame in theme 17, Bevel") \
+    X("theme_18", GalleryTheme18, "the sample frame in theme 18, Black and red") \
+    X("theme_19", GalleryTheme19, "the sample frame in theme 19, My colour (default user colour)") \
+    X("theme_20", GalleryTheme20, "the sample frame in theme 20, My two colours (default user colours)") \
+    X("theme_21", GalleryTheme21, "the sample frame in theme 21, My two colours, strong bars (default user colours)") \
+    MISCTOOL_GALLERY_THEMES_DIALOG(X)
 
 // Keyboard shortcuts (gallery_shortcuts.cpp).
 #define MISCTOOL_GALLERY_SHORTCUTS(X)

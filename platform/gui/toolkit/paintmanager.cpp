@@ -233,6 +233,50 @@ void CXTPDefaultTheme::RefreshMetrics()
     CXTPPaintManager::RefreshMetrics();
 }
 
+void CXTPDefaultTheme::FillCommandBar(CDC* dc, const CRect& rect, CXTPCommandBar*)
+{
+    Fill(dc, rect, GetXtremeColor(XTP_COLOR_BAR_FACE));
+    dc->Draw3dRect(&rect, GetXtremeColor(COLOR_3DHILIGHT), GetXtremeColor(COLOR_3DSHADOW));
+}
+
+void CXTPDefaultTheme::DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL vertical)
+{
+    // Two raised lines along the bar's short side.
+    const COLORREF light = GetXtremeColor(COLOR_3DHILIGHT), dark = GetXtremeColor(COLOR_3DSHADOW);
+    for (int i = 0; i < 2; ++i) {
+        CRect line = rect;
+        if (vertical) {
+            line.top += 2 + 4 * i;
+            line.bottom = line.top + 3;
+            line.DeflateRect(2, 0);
+        } else {
+            line.left += 2 + 4 * i;
+            line.right = line.left + 3;
+            line.DeflateRect(0, 2);
+        }
+        dc->Draw3dRect(&line, light, dark);
+    }
+}
+
+void CXTPDefaultTheme::DrawCommandBarSeparator(CDC* dc, const CRect& rect, BOOL vertical)
+{
+    // Etched: a shadow line with a highlight line beside it.
+    CRect line = rect;
+    if (vertical) {
+        line.top += rect.Height() / 2 - 1;
+        line.bottom = line.top + 1;
+        Fill(dc, line, GetXtremeColor(COLOR_3DSHADOW));
+        line.OffsetRect(0, 1);
+    } else {
+        line.left += rect.Width() / 2 - 1;
+        line.right = line.left + 1;
+        line.DeflateRect(0, 2);
+        Fill(dc, line, GetXtremeColor(COLOR_3DSHADOW));
+        line.OffsetRect(1, 0);
+    }
+    Fill(dc, line, GetXtremeColor(COLOR_3DHILIGHT));
+}
+
 void CXTPDefaultTheme::DrawControlFace(CDC* dc, const CRect& rect, UINT state)
 {
     // Raised when hot, sunken when pressed or checked.
@@ -253,12 +297,60 @@ void CXTPOfficeTheme::RefreshMetrics()
     CXTPDefaultTheme::RefreshMetrics();
     const COLORREF face = GetXtremeColor(COLOR_3DFACE), window = GetXtremeColor(COLOR_WINDOW);
     const COLORREF highlight = GetXtremeColor(COLOR_HIGHLIGHT);
-    const int idx[] = {XTP_COLOR_BAR_FACE, XTP_COLOR_MENU_FACE, XTP_COLOR_DOCKBAR_FACE, XTP_COLOR_HIGHLIGHT,
-                       XTP_COLOR_HIGHLIGHT_PUSHED, XTP_COLOR_HIGHLIGHT_CHECKED};
-    const COLORREF col[] = {Mix(face, window, 35), window, face, Mix(highlight, window, 70),
-                            Mix(highlight, window, 50), Mix(highlight, window, 85)};
-    SetColors(6, idx, col);
+    const int idx[] = {XTP_COLOR_BAR_FACE,  XTP_COLOR_MENU_FACE,        XTP_COLOR_DOCKBAR_FACE,
+                       XTP_COLOR_HIGHLIGHT, XTP_COLOR_HIGHLIGHT_PUSHED, XTP_COLOR_HIGHLIGHT_CHECKED,
+                       XTP_COLOR_GRIPPER,   XTP_COLOR_SEPARATOR,        XTP_COLOR_FRAME};
+    const COLORREF col[] = {Mix(face, window, 60),
+                            window,
+                            face,
+                            Mix(highlight, window, 70),
+                            Mix(highlight, window, 50),
+                            Mix(highlight, window, 85),
+                            Mix(face, RGB(0, 0, 0), 45),
+                            Mix(face, RGB(0, 0, 0), 25),
+                            Mix(face, RGB(0, 0, 0), 30)};
+    SetColors(9, idx, col);
     m_clrCommandBar.SetStandardValue(GetXtremeColor(XTP_COLOR_BAR_FACE), GetXtremeColor(XTP_COLOR_BAR_FACE));
+    m_clrDockBar.SetStandardValue(face, face);
+}
+
+void CXTPOfficeTheme::FillDockBar(CDC* dc, const CRect& rect)
+{
+    m_clrDockBar.Fill(dc, rect, TRUE);
+}
+
+void CXTPOfficeTheme::FillCommandBar(CDC* dc, const CRect& rect, CXTPCommandBar*)
+{
+    Fill(dc, rect, GetXtremeColor(XTP_COLOR_BAR_FACE));
+    Frame(dc, rect, GetXtremeColor(XTP_COLOR_FRAME));
+}
+
+void CXTPOfficeTheme::DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL vertical)
+{
+    // A dotted line: one-pixel dots two pixels apart.
+    const COLORREF dot = GetXtremeColor(XTP_COLOR_GRIPPER);
+    const int cx = rect.left + rect.Width() / 2, cy = rect.top + rect.Height() / 2;
+    const int length = vertical ? rect.Width() : rect.Height();
+    for (int i = 3; i + 3 < length; i += 2) {
+        if (vertical)
+            dc->FillSolidRect(rect.left + i, cy, 1, 1, dot);
+        else
+            dc->FillSolidRect(cx, rect.top + i, 1, 1, dot);
+    }
+}
+
+void CXTPOfficeTheme::DrawCommandBarSeparator(CDC* dc, const CRect& rect, BOOL vertical)
+{
+    CRect line = rect;
+    if (vertical) {
+        line.top += rect.Height() / 2;
+        line.bottom = line.top + 1;
+    } else {
+        line.left += rect.Width() / 2;
+        line.right = line.left + 1;
+        line.DeflateRect(0, 3);
+    }
+    Fill(dc, line, GetXtremeColor(XTP_COLOR_SEPARATOR));
 }
 
 void CXTPOfficeTheme::DrawControlFace(CDC* dc, const CRect& rect, UINT state)
@@ -307,11 +399,24 @@ void CXTPOffice2003Theme::RefreshMetrics()
 void CXTPOffice2003Theme::FillCommandBar(CDC* dc, const CRect& rect, CXTPCommandBar*)
 {
     m_clrCommandBar.Fill(dc, rect, FALSE);
+    // Rounded ends: the dock bar's colour shows in the corners, a darker line closes the bottom.
+    const COLORREF corner = GetXtremeColor(XTP_COLOR_DOCKBAR_FACE);
+    if (rect.Width() > 4 && rect.Height() > 4) {
+        for (const CPoint& p : {CPoint(rect.left, rect.top), CPoint(rect.right - 1, rect.top),
+                                CPoint(rect.left, rect.bottom - 1), CPoint(rect.right - 1, rect.bottom - 1)})
+            dc->FillSolidRect(p.x, p.y, 1, 1, corner);
+        dc->FillSolidRect(rect.left + 2, rect.bottom - 1, rect.Width() - 4, 1, GetXtremeColor(XTP_COLOR_FRAME));
+    }
 }
 
 void CXTPOffice2003Theme::FillDockBar(CDC* dc, const CRect& rect)
 {
     m_clrDockBar.Fill(dc, rect, TRUE);
+}
+
+void CXTPOffice2003Theme::FillStatusBar(CDC* dc, const CRect& rect)
+{
+    m_clrStatusBar.Fill(dc, rect, FALSE);
 }
 
 void CXTPOffice2003Theme::DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL vertical)
@@ -324,6 +429,26 @@ void CXTPOffice2003Theme::DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL
         dc->FillSolidRect(x + 1, y + 1, 2, 2, light);
         dc->FillSolidRect(x, y, 2, 2, dot);
     }
+}
+
+void CXTPOffice2003Theme::DrawControlFace(CDC* dc, const CRect& rect, UINT state)
+{
+    // Hot and pressed faces are gradients of their colour, framed like the flat look.
+    int face = -1, border = XTP_COLOR_HIGHLIGHT_BORDER;
+    if (state & MISC_TS_PRESSED) {
+        face = XTP_COLOR_HIGHLIGHT_PUSHED;
+        border = XTP_COLOR_HIGHLIGHT_PUSHED_BORDER;
+    } else if (state & MISC_TS_HOT) {
+        face = XTP_COLOR_HIGHLIGHT;
+    } else if (state & MISC_TS_CHECKED) {
+        face = XTP_COLOR_HIGHLIGHT_CHECKED;
+        border = XTP_COLOR_HIGHLIGHT_CHECKED_BORDER;
+    }
+    if (face < 0)
+        return;
+    const COLORREF c = GetXtremeColor(face);
+    dc->FillGradientRect(&rect, Mix(c, RGB(255, 255, 255), 40), c, FALSE);
+    Frame(dc, rect, GetXtremeColor(border));
 }
 
 // --- the current one ---------------------------------------------------------------------------

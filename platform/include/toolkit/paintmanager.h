@@ -141,27 +141,43 @@ protected:
 };
 
 // The built-in looks, also the bases of the library's own themes.
+// Grey system face, bars with raised edges, two raised lines as gripper, etched separators,
+// buttons raised when hot and sunken when pressed.
 class CXTPDefaultTheme : public CXTPPaintManager {
 public:
     CXTPDefaultTheme();
     void RefreshMetrics() override;
+    void FillCommandBar(CDC* dc, const CRect& rect, CXTPCommandBar* bar) override;
+    void DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL vertical) override;
+    void DrawCommandBarSeparator(CDC* dc, const CRect& rect, BOOL vertical) override;
     void DrawControlFace(CDC* dc, const CRect& rect, UINT state) override;
 };
 
+// Flat: light bars on a grey dock bar, a dotted gripper, hot buttons in a tint of the highlight
+// colour framed by it, white menus.
 class CXTPOfficeTheme : public CXTPDefaultTheme {
 public:
     CXTPOfficeTheme();
     void RefreshMetrics() override;
+    // The dock bar runs across its gradient value (one colour unless a derived look sets two).
+    void FillDockBar(CDC* dc, const CRect& rect) override;
+    void FillCommandBar(CDC* dc, const CRect& rect, CXTPCommandBar* bar) override;
+    void DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL vertical) override;
+    void DrawCommandBarSeparator(CDC* dc, const CRect& rect, BOOL vertical) override;
     void DrawControlFace(CDC* dc, const CRect& rect, UINT state) override;
 };
 
+// Blue gradient bars with rounded ends, a column of raised dots as gripper, hot buttons in warm
+// yellow and pressed ones in orange, framed in dark blue.
 class CXTPOffice2003Theme : public CXTPOfficeTheme {
 public:
     CXTPOffice2003Theme();
     void RefreshMetrics() override;
     void FillCommandBar(CDC* dc, const CRect& rect, CXTPCommandBar* bar) override;
     void FillDockBar(CDC* dc, const CRect& rect) override;
+    void FillStatusBar(CDC* dc, const CRect& rect) override;
     void DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL vertical) override;
+    void DrawControlFace(CDC* dc, const CRect& rect, UINT state) override;
 };
 
 // The current paint manager (an office-2003 look until another is set).
