@@ -188,3 +188,8 @@
 #define IDC_PROPERTY_FRAME 1488
 #define IDC_PROPERTY_NAME 1489
 #define IDC_PROPERTY_GRID 1490
+// Keyboard shortcuts dialog: the grid of shortcuts, copy and load buttons
+#define IDD_SHORTCUTS 488
+#define IDC_SHORTCUTS_GRID 1486
+#define IDC_SHORTCUTS_COPY 1491
+#define IDC_SHORTCUTS_LOAD 1492
