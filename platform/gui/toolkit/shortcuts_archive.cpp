@@ -19,9 +19,7 @@
 // entries is read: the archive may go on with other data.
 #include "toolkit/shortcuts.h"
 
-namespace {
-
-BOOL ValidEntry(const ACCEL& a)
+BOOL CXTPShortcutManager::IsValidEntry(const ACCEL& a)
 {
     const BYTE known = FVIRTKEY | FNOINVERT | FSHIFT | FCONTROL | FALT;
     if (a.fVirt & ~known)
@@ -30,8 +28,6 @@ BOOL ValidEntry(const ACCEL& a)
         return a.key >= 0x01 && a.key <= 0xFE;
     return a.key != 0;
 }
-
-} // namespace
 
 void CXTPShortcutManager::WriteEntries(CArchive& ar, const std::vector<ACCEL>& entries)
 {
@@ -66,7 +62,7 @@ std::vector<ACCEL> CXTPShortcutManager::ReadEntries(CArchive& ar)
         a.fVirt = flags;
         a.key = key;
         a.cmd = cmd;
-        if (!ValidEntry(a))
+        if (!IsValidEntry(a))
             AfxThrowArchiveException(CArchiveException::genericException);
         entries.push_back(a);
     }

@@ -73,6 +73,9 @@ public:
     // The entries' part of Serialize, for readers of the stored form without a manager.
     static void WriteEntries(CArchive& ar, const std::vector<ACCEL>& entries);
     static std::vector<ACCEL> ReadEntries(CArchive& ar);
+    // Whether the stored form accepts an entry: known flags only, a virtual key 0x01-0xFE, or
+    // a character other than 0.
+    static BOOL IsValidEntry(const ACCEL& entry);
 
 private:
     // The frame of the bars, when its accelerator table is the one being replaced, follows.
