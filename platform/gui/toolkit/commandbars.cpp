@@ -1,9 +1,13 @@
-// The toolkit stand-in's command bars as data.
+// The toolkit stand-in's command bars as data: controls, their pop-up bars, copies and the
+// factory sets, menus and tool-bar resources turned into controls, the bars of a frame.
 #include "toolkit/commandbars.h"
 
+#include "commandbars_internal.h"
 #include "mfc/menu.h"
 #include "toolkit/paintmanager.h"
 #include "toolkit/shortcuts.h"
+
+#include <algorithm>
 
 CXTPControl::CXTPControl(XTPControlType type, int id, CXTPCommandBar* parent) : m_type(type), m_id(id), m_parent(parent)
 {
@@ -18,6 +22,35 @@ CXTPCommandBar* CXTPControl::GetCommandBar() const
     return m_popup.get();
 }
 
+CString CXTPControl::GetDescription() const
+{
+    if (!m_description.IsEmpty() || m_id <= 0)
+        return m_description;
+    return XTPCommandDescription(static_cast<UINT>(m_id));
+}
+
+CXTPControl* CXTPControl::Clone() const
+{
+    auto* copy = new CXTPControl(m_type, m_id, nullptr);
+    copy->m_caption = m_caption;
+    copy->m_description = m_description;
+    copy->m_iconId = m_iconId;
+    copy->m_style = m_style;
+    copy->m_visible = m_visible;
+    copy->m_enabled = m_enabled;
+    copy->m_checked = m_checked;
+    copy->m_beginGroup = m_beginGroup;
+    copy->m_temporary = m_temporary;
+    if (m_popup && copy->m_popup) {
+        const CXTPControls* from = m_popup->GetControls();
+        for (int i = 0; i < from->GetCount(); ++i)
+            copy->m_popup->GetControls()->AddClone(from->GetAt(i)->Clone());
+    }
+    return copy;
+}
+
+// --- the controls of a bar ----------------------------------------------------------------------
+
 CXTPControl* CXTPControls::GetAt(int index) const
 {
     return index >= 0 && index < GetCount() ? m_controls[static_cast<size_t>(index)].get() : nullptr;
@@ -30,6 +63,21 @@ CXTPControl* CXTPControls::Add(XTPControlType type, int id, LPCTSTR caption)
     if (caption)
         c->SetCaption(caption);
     return c;
+}
+
+CXTPControl* CXTPControls::AddClone(CXTPControl* control)
+{
+    if (!control)
+        return nullptr;
+    control->m_parent = m_owner;
+    m_controls.emplace_back(control);
+    return control;
+}
+
+void CXTPControls::Remove(int index)
+{
+    if (index >= 0 && index < GetCount())
+        m_controls.erase(m_controls.begin() + index);
 }
 
 CXTPControl* CXTPControls::FindControl(XTPControlType type, int id, BOOL visible, BOOL recursive) const
@@ -46,22 +94,116 @@ CXTPControl* CXTPControls::FindControl(XTPControlType type, int id, BOOL visible
     return nullptr;
 }
 
+// --- bars ---------------------------------------------------------------------------------------
+
 CXTPCommandBar::CXTPCommandBar()
 {
     m_controls.m_owner = this;
 }
 
-CXTPCommandBar::~CXTPCommandBar() = default;
+CXTPCommandBar::~CXTPCommandBar()
+{
+    if (m_wnd && m_wnd->m_hWnd)
+        m_wnd->DestroyWindow(); // the window deletes itself and forgets the bar
+}
 
 void CXTPCommandBar::RedrawWindow(UINT flags)
 {
     ++m_redraws;
     m_lastRedrawFlags = flags;
+    if (m_wnd && m_wnd->m_hWnd)
+        m_wnd->RedrawWindow(nullptr, nullptr, flags);
 }
 
-CXTPPopupBar* CXTPPopupBar::CreatePopupBar(CXTPCommandBars*)
+void CXTPCommandBar::SetVisible(BOOL visible)
 {
-    return new CXTPPopupBar;
+    if (m_visible == visible)
+        return;
+    m_visible = visible;
+    if (m_bars && m_bars->GetSite())
+        m_bars->RecalcFrameLayout();
+}
+
+void CXTPCommandBar::SetOriginalControls(CXTPControls* controls)
+{
+    m_original.reset(controls);
+}
+
+int CXTPCommandBar::GetImageIndex(int command) const
+{
+    auto it = std::find(m_images.begin(), m_images.end(), command);
+    return m_bitmapId && it != m_images.end() ? static_cast<int>(it - m_images.begin()) : -1;
+}
+
+BOOL CXTPCommandBar::LoadToolBar(UINT id)
+{
+    if (id == 0)
+        id = m_barId;
+    const MiscResToolBar* res = xtpbars::FromResources([&](HINSTANCE m) { return MiscFindToolBar(m, id); });
+    if (!res)
+        return FALSE;
+    const bool hasBitmap = xtpbars::FromResources([&](HINSTANCE m) { return MiscFindBitmap(m, id); }) != nullptr;
+    m_controls.RemoveAll();
+    m_images.clear();
+    m_hot = m_pressed = -1;
+    BOOL group = FALSE;
+    for (int i = 0; i < res->count; ++i) {
+        const UINT command = res->commands[i];
+        if (command == 0) {
+            group = m_controls.GetCount() > 0;
+            continue;
+        }
+        m_images.push_back(static_cast<int>(command));
+        CString caption = XTPCommandTip(command);
+        if (caption.IsEmpty() && m_bars && m_bars->GetMenuBar())
+            if (CXTPControl* item = m_bars->GetMenuBar()->GetControls()->FindControl(xtpControlError, static_cast<int>(command), FALSE, TRUE))
+                caption = xtpbars::PlainCaption(item->GetCaption());
+        CXTPControl* c = m_controls.Add(xtpControlButton, static_cast<int>(command), caption);
+        c->SetBeginGroup(group);
+        group = FALSE;
+    }
+    m_bitmapId = hasBitmap ? id : 0;
+    m_buttonSize = CSize(res->buttonWidth, res->buttonHeight);
+    if (m_barId == 0)
+        m_barId = id;
+    auto* original = new CXTPControls;
+    for (int i = 0; i < m_controls.GetCount(); ++i)
+        original->AddClone(m_controls.GetAt(i)->Clone());
+    SetOriginalControls(original);
+    if (m_bars && m_bars->GetSite())
+        m_bars->RecalcFrameLayout();
+    return TRUE;
+}
+
+void CXTPCommandBar::OnInitialUpdate()
+{
+    m_hot = m_pressed = -1;
+    UpdateCommandUI(TRUE);
+    if (m_bars && m_bars->GetSite())
+        m_bars->RecalcFrameLayout();
+    if (m_wnd && m_wnd->m_hWnd)
+        m_wnd->Invalidate();
+}
+
+void CXTPCommandBar::SetHotIndex(int index)
+{
+    if (index == m_hot)
+        return;
+    m_hot = index;
+    if (m_wnd && m_wnd->m_hWnd)
+        m_wnd->Invalidate();
+    if (m_bars && m_bars->GetSite()) {
+        CXTPControl* c = m_controls.GetAt(index);
+        xtpbars::ShowStatusText(m_bars->GetSite(), c ? c->GetDescription() : CString());
+    }
+}
+
+CXTPPopupBar* CXTPPopupBar::CreatePopupBar(CXTPCommandBars* bars)
+{
+    auto* bar = new CXTPPopupBar;
+    bar->m_bars = bars;
+    bar->SetPosition(xtpBarPopup);
+    return bar;
 }
 
 namespace {
@@ -69,18 +211,24 @@ namespace {
 void Fill(CXTPControls* controls, CMenu* menu)
 {
     const int n = static_cast<int>(menu->GetMenuItemCount());
+    BOOL group = FALSE;
     for (int i = 0; i < n; ++i) {
         CString text;
         menu->GetMenuString(static_cast<UINT>(i), text, MF_BYPOSITION);
+        CXTPControl* added = nullptr;
         if (CMenu* sub = menu->GetSubMenu(i)) {
-            CXTPControl* popup = controls->Add(xtpControlPopup, 0, text);
-            Fill(popup->GetCommandBar()->GetControls(), sub);
-            continue;
+            added = controls->Add(xtpControlPopup, 0, text);
+            Fill(added->GetCommandBar()->GetControls(), sub);
+        } else {
+            const UINT id = menu->GetMenuItemID(i);
+            if (id == 0) {
+                group = controls->GetCount() > 0; // a separator: the next control begins a group
+                continue;
+            }
+            added = controls->Add(xtpControlButton, static_cast<int>(id), text);
         }
-        const UINT id = menu->GetMenuItemID(i);
-        if (id == 0)
-            continue; // a separator
-        controls->Add(xtpControlButton, static_cast<int>(id), text);
+        added->SetBeginGroup(group);
+        group = FALSE;
     }
 }
 
@@ -104,13 +252,42 @@ void CXTPPopupBar::SetTearOffPopup(LPCTSTR caption, UINT id, int width)
     m_tearOffWidth = width;
 }
 
+BOOL CXTPMenuBar::LoadMenuBar(UINT id)
+{
+    HMENU menu = xtpbars::FromResources([&](HINSTANCE m) { return ::LoadMenuA(m, MAKEINTRESOURCEA(id)); });
+    if (!menu)
+        return FALSE;
+    m_controls.RemoveAll();
+    m_hot = m_pressed = -1;
+    CMenu* wrapped = CMenu::FromHandle(menu);
+    Fill(&m_controls, wrapped);
+    ::DestroyMenu(menu);
+    m_menuId = id;
+    auto* original = new CXTPControls;
+    for (int i = 0; i < m_controls.GetCount(); ++i)
+        original->AddClone(m_controls.GetAt(i)->Clone());
+    SetOriginalControls(original);
+    return TRUE;
+}
+
+// --- the bars of a frame ------------------------------------------------------------------------
+
+CXTPCommandBars::CXTPCommandBars() = default;
+
+CXTPCommandBars::~CXTPCommandBars()
+{
+    m_bars.clear(); // their windows first, then the dock bars holding them
+    for (CWnd*& dock : m_dockBars) {
+        if (dock && dock->m_hWnd)
+            dock->DestroyWindow();
+        dock = nullptr;
+    }
+}
+
 CXTPToolBar* CXTPCommandBars::GetAt(int index) const
 {
     return index >= 0 && index < GetCount() ? m_bars[static_cast<size_t>(index)].get() : nullptr;
 }
-
-CXTPCommandBars::CXTPCommandBars() = default;
-CXTPCommandBars::~CXTPCommandBars() = default;
 
 CXTPToolBar* CXTPCommandBars::Add(LPCTSTR title, XTPBarPosition position)
 {
@@ -118,12 +295,53 @@ CXTPToolBar* CXTPCommandBars::Add(LPCTSTR title, XTPBarPosition position)
     CXTPToolBar* bar = m_bars.back().get();
     bar->m_bars = this;
     bar->SetPosition(position);
+    CreateBarWindows();
     return bar;
+}
+
+CXTPMenuBar* CXTPCommandBars::SetMenu(LPCTSTR title, UINT id)
+{
+    auto bar = std::make_unique<CXTPMenuBar>();
+    bar->m_bars = this;
+    if (title)
+        bar->SetTitle(title);
+    if (!bar->LoadMenuBar(id))
+        return nullptr;
+    if (m_menuBar) {
+        auto old = std::find_if(m_bars.begin(), m_bars.end(), [&](const auto& b) { return b.get() == m_menuBar; });
+        if (old != m_bars.end())
+            m_bars.erase(old);
+    }
+    m_menuBar = bar.get();
+    m_bars.insert(m_bars.begin(), std::move(bar));
+    // The bar takes the place of the frame's own menu.
+    if (m_site && m_site->m_hWnd)
+        if (HMENU own = ::GetMenu(m_site->m_hWnd)) {
+            ::SetMenu(m_site->m_hWnd, nullptr);
+            ::DestroyMenu(own);
+        }
+    CreateBarWindows();
+    RecalcFrameLayout();
+    return m_menuBar;
+}
+
+CXTPToolBar* CXTPCommandBars::GetToolBar(UINT barId) const
+{
+    for (const auto& bar : m_bars)
+        if (bar->GetBarID() == barId)
+            return bar.get();
+    return nullptr;
 }
 
 void CXTPCommandBars::RedrawCommandBars()
 {
     ++m_redraws;
+    for (const auto& bar : m_bars)
+        if (CWnd* w = bar->GetWindow(); w && w->m_hWnd)
+            w->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    for (CWnd* dock : m_dockBars)
+        if (dock && dock->m_hWnd)
+            dock->Invalidate();
 }
 
 CXTPShortcutManager* CXTPCommandBars::GetShortcutManager()
@@ -146,6 +364,13 @@ CXTPControl* CXTPCommandBars::FindControl(XTPControlType type, int id, BOOL visi
     return nullptr;
 }
 
+void CXTPCommandBars::UpdateCommandBars()
+{
+    for (const auto& bar : m_bars)
+        if (bar->IsVisible() && bar->UpdateCommandUI(TRUE) && bar->GetWindow())
+            bar->GetWindow()->Invalidate();
+}
+
 UINT XTPHashKey(LPCTSTR text)
 {
     UINT hash = 0;
@@ -154,14 +379,26 @@ UINT XTPHashKey(LPCTSTR text)
     return hash;
 }
 
-CString CXTPControl::GetDescription() const
+namespace {
+
+CString CommandString(UINT id)
 {
-    return m_description;
+    const char* text = xtpbars::FromResources([&](HINSTANCE m) { return MiscFindString(m, id); });
+    return text ? CString(text) : CString();
 }
 
-void CXTPCommandBar::SetVisible(BOOL visible)
+} // namespace
+
+CString XTPCommandDescription(UINT id)
 {
-    m_visible = visible;
+    CString s = CommandString(id);
+    const int nl = s.Find('\n');
+    return nl >= 0 ? s.Left(nl) : s;
 }
 
-void CXTPCommandBar::OnInitialUpdate() {}
+CString XTPCommandTip(UINT id)
+{
+    CString s = CommandString(id);
+    const int nl = s.Find('\n');
+    return nl >= 0 ? s.Mid(nl + 1) : CString();
+}

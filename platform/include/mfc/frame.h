@@ -83,7 +83,8 @@ protected:
 };
 
 // The multi-document frame: an MDI client window (AFX_IDW_PANE_FIRST) in its client area holds
-// the document frames (CMDIChildWnd), one of them active.
+// the document frames (CMDIChildWnd), one of them active. Commands go to the active document
+// frame (its view, its document, the document frame) before the main frame.
 class CMDIChildWnd;
 
 class CMDIFrameWnd : public CFrameWnd {
@@ -91,11 +92,17 @@ class CMDIFrameWnd : public CFrameWnd {
 public:
     CMDIFrameWnd();
     ~CMDIFrameWnd() override;
+    // The frame and its MDI client.
+    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr,
+                DWORD dwExStyle = 0) override;
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW, CWnd* pParentWnd = nullptr) override;
     CWnd* GetMDIClient() const { return m_pMDIClient; }
     CMDIChildWnd* MDIGetActive() const { return m_pActiveChild; }
+    // Makes a document frame of this frame the active one (brought to the top, its view focused).
     void MDIActivate(CMDIChildWnd* child);
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
     friend class CMDIChildWnd;
@@ -108,12 +115,18 @@ class CMDIChildWnd : public CFrameWnd {
 public:
     CMDIChildWnd();
     ~CMDIChildWnd() override;
-    // A document frame inside the MDI client of `parent`.
+    // A document frame inside the MDI client of `parent`, made the active one.
     BOOL CreateChild(CMDIFrameWnd* parent, LPCTSTR title, const RECT& rect);
     CMDIFrameWnd* GetMDIFrame() const { return m_pMDIFrame; }
+    // Its view (and document), then itself; not the application (the main frame routes there).
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+    afx_msg LRESULT OnMouseActivate(WPARAM, LPARAM);
+    afx_msg void OnDestroy();
 
 protected:
     CMDIFrameWnd* m_pMDIFrame = nullptr;
+    DECLARE_MESSAGE_MAP()
 };
 
 class CView : public CWnd {

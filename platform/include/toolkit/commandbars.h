@@ -12,6 +12,18 @@
 #include <memory>
 #include <vector>
 
+// Window identifiers of the frame's bars (MFC's numbers where MFC has one).
+#define XTP_IDW_MENUBAR 0xE81A       // the menu bar (its bar identifier)
+#define XTP_IDW_DOCKBAR_TOP 0xE81B
+#define XTP_IDW_DOCKBAR_LEFT 0xE81C
+#define XTP_IDW_DOCKBAR_RIGHT 0xE81D
+#define XTP_IDW_DOCKBAR_BOTTOM 0xE81E
+#define XTP_IDW_STATUS_BAR 0xE801
+// The window classes of the bars, for scripts: tool bars and the menu bar, dock bars, status bar.
+#define XTP_TOOLBAR_CLASS "XTPToolBar"
+#define XTP_DOCKBAR_CLASS "XTPDockBar"
+#define XTP_STATUSBAR_CLASS "XTPStatusBar"
+
 #include "misc_export.h"
 MISC_PUBLIC_BEGIN
 
@@ -161,8 +173,39 @@ public:
     // The bar's window, when it has one.
     CWnd* GetWindow() const { return m_wnd; }
 
+    // --- bars with a window (attached to a frame) ---
+    BOOL IsVertical() const { return m_position == xtpBarLeft || m_position == xtpBarRight; }
+    // The row of its dock bar the bar stands in (bars of one row stand side by side).
+    int GetDockRow() const { return m_row; }
+    void SetDockRow(int row) { m_row = row; }
+    // Lays the visible controls out in one row (a column when vertical) and answers the bar's
+    // size; a bar that stretches (the menu bar) takes `length` along the row.
+    virtual CSize CalcDockSize(int length);
+    // The index of the visible control at a point of the bar's client area, or -1; with
+    // `arrow`, whether the point is on a split button's arrow part.
+    int HitTest(CPoint point, BOOL* arrow = nullptr) const;
+    // Runs a control as a click does: a button sends WM_COMMAND to the site; a pop-up, or a
+    // split button's arrow part, opens the control's pop-up bar as a menu (its command goes to
+    // the site).
+    void ExecuteControl(CXTPControl* control, BOOL arrowPart = FALSE);
+    // Enables and checks the controls through the site's update handlers (the frame's command
+    // route); TRUE when one changed.
+    BOOL UpdateCommandUI(BOOL disableIfNoHandler = TRUE);
+    // The control under the mouse and the one held down (indices, -1 for none).
+    int GetHotIndex() const { return m_hot; }
+    int GetPressedIndex() const { return m_pressed; }
+    void SetHotIndex(int index);
+    void SetPressedIndex(int index, BOOL arrow) { m_pressed = index; m_pressedArrow = arrow; }
+    BOOL IsArrowPressed() const { return m_pressedArrow; }
+    // Image strip of the bar's tool-bar bitmap (0: none) and the button size of its resource.
+    UINT GetBitmapID() const { return m_bitmapId; }
+    CSize GetButtonSize() const { return m_buttonSize; }
+    // The image of a command in the bar's bitmap strip, or -1.
+    int GetImageIndex(int command) const;
+
 protected:
     friend class CXTPCommandBars;
+    friend class CXTPCommandBarWnd;
     CXTPControls m_controls;
     CString m_title;
     UINT m_barId = 0;
@@ -173,6 +216,13 @@ protected:
     std::unique_ptr<CXTPControls> m_original;
     CXTPCommandBars* m_bars = nullptr;
     CWnd* m_wnd = nullptr;
+    int m_row = 0;
+    int m_hot = -1;
+    int m_pressed = -1;
+    BOOL m_pressedArrow = FALSE;
+    UINT m_bitmapId = 0;
+    CSize m_buttonSize{16, 15};
+    std::vector<int> m_images; // commands of the bitmap strip, in order
 };
 
 class CXTPPopupBar : public CXTPCommandBar {
@@ -200,9 +250,16 @@ public:
 // The frame's menu bar: a tool bar whose controls are the menu's pop-ups.
 class CXTPMenuBar : public CXTPToolBar {
 public:
-    CXTPMenuBar() : CXTPToolBar("Menu Bar") {}
-    // Fills the bar from menu resource `id` (pop-ups with their items).
+    CXTPMenuBar() : CXTPToolBar("Menu Bar") { SetBarID(XTP_IDW_MENUBAR); }
+    // Fills the bar from menu resource `id` (pop-ups with their items) and keeps a copy as the
+    // original controls.
     BOOL LoadMenuBar(UINT id);
+    UINT GetMenuID() const { return m_menuId; }
+    // The menu bar stretches over its row.
+    CSize CalcDockSize(int length) override;
+
+private:
+    UINT m_menuId = 0;
 };
 
 // The command bars' settings object.
@@ -253,11 +310,21 @@ public:
     void RedrawCommandBars();
     int m_redraws = 0;
 
-    // The frame the bars belong to (null for bars made on their own).
+    // The frame the bars belong to (null for bars made on their own). Setting a site with a
+    // window makes the dock bars and the bars' windows.
     CFrameWnd* GetSite() const { return m_site; }
-    void SetSite(CFrameWnd* site) { m_site = site; }
+    void SetSite(CFrameWnd* site);
     // Lays the frame out again (bars, panes, view).
     void RecalcFrameLayout();
+    // Lays the dock bars and their bars out along the edges of `client` (the site's client
+    // coordinates) and leaves in it what remains. Made visible or hidden as the bars are.
+    void RepositionBars(CRect& client);
+    // The dock bar window of a side (made with the site's window), or null.
+    CWnd* GetDockBar(XTPBarPosition side) const;
+    // Makes the windows of the bars that have none yet (when the site has its window).
+    void CreateBarWindows();
+    // Brings every bar's controls up to date through the site's update handlers.
+    void UpdateCommandBars();
     CXTPCommandBarsOptions* GetCommandBarsOptions() { return &m_options; }
     // Made on first use; owned by the command bars.
     CXTPShortcutManager* GetShortcutManager();
@@ -278,9 +345,18 @@ private:
     CFrameWnd* m_site = nullptr;
     CXTPCommandBarsOptions m_options;
     std::unique_ptr<CXTPShortcutManager> m_shortcuts;
+    CWnd* m_dockBars[4] = {};
+    UINT m_generation = 0; // the paint manager's generation the bars were laid out for
+    friend class CXTPCommandBarWnd;
 };
 
 // The toolkit's key of a text (tear-off identifiers): MFC's string hash.
 UINT XTPHashKey(LPCTSTR text);
+
+// The string resource of a command (the resource module first, then the extension libraries):
+// the part before the first '\n' (the status-bar text) or after it (the tip, also the button's
+// caption when it has none); empty when there is none.
+CString XTPCommandDescription(UINT id);
+CString XTPCommandTip(UINT id);
 
 MISC_PUBLIC_END
