@@ -8,6 +8,7 @@
 #include <mfc/menu.h>
 #include <mfc/resscope.h>
 #include <toolkit/commandbars.h>
+#include <toolkit/frame.h>
 #include <toolkit/shortcuts.h>
 
 #include <string>
@@ -57,6 +58,36 @@ TEST_F(ShortcutsTest, ManagerGivesTheFirstEntryOfACommand)
     EXPECT_EQ(text, CString("unchanged"));
     m.m_accels = nullptr; // the array was the test's
     m.m_count = 0;
+}
+
+TEST_F(ShortcutsTest, ManagerCopiesTheTableOfTheFramesShortcutManager)
+{
+    CXTPFrameWnd* frame = new CXTPFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "Host"));
+    CShortcutManager early(frame); // no command bars yet: nothing to copy
+    EXPECT_EQ(early.m_count, 0);
+    ASSERT_TRUE(frame->InitCommandBars());
+    frame->GetCommandBars()->GetShortcutManager()->SetEntries(
+        {{FVIRTKEY | FCONTROL, 'O', kOpen}, {FVIRTKEY | FSHIFT, VK_F3, kSave}, {FVIRTKEY, VK_F3, kSave}});
+    CString text;
+    {
+        CShortcutManager m(frame);
+        EXPECT_EQ(m.m_pFrame, frame);
+        EXPECT_EQ(m.m_count, 3);
+        // Later changes of the frame's table do not reach the copy.
+        frame->GetCommandBars()->GetShortcutManager()->SetEntries({});
+        EXPECT_TRUE(m.GetShortcutText(kSave, text));
+        EXPECT_EQ(text, CString("Shift+F3"));
+        CShortcutManager copy(nullptr);
+        copy = m;
+        EXPECT_EQ(copy.m_accels, m.m_accels);
+        early = copy; // outlives both
+    }
+    EXPECT_TRUE(early.GetShortcutText(kOpen, text));
+    EXPECT_EQ(text, CString("Ctrl+O"));
+    CShortcutManager none(frame);
+    EXPECT_FALSE(none.GetShortcutText(kOpen, text)); // the frame's table is empty now
+    frame->DestroyWindow();
 }
 
 TEST_F(ShortcutsTest, CopiesShareTheEntriesAndTheLastFreesThem)
