@@ -222,3 +222,8 @@
 #define IDS_THEME_NAME_19 17219
 #define IDS_THEME_NAME_20 17220
 #define IDS_THEME_NAME_21 17221
+// Keyboard shortcuts dialog: the grid of shortcuts, copy and load buttons
+#define IDD_SHORTCUTS 488
+#define IDC_SHORTCUTS_GRID 1486
+#define IDC_SHORTCUTS_COPY 1491
+#define IDC_SHORTCUTS_LOAD 1492

@@ -4,3 +4,4 @@
 #include <misc/ui/bubble.h>
 #include <misc/ui/colored.h>
 #include <misc/ui/themes.h>
+#include <misc/ui/shortcuts.h>

@@ -57,7 +57,8 @@ int BadUsage(Context& ctx, const std::string& message);
     X(Show) \
     X(Open) \
     X(Share) \
-    X(Mail)
+    X(Mail) \
+    X(Shortcuts)
 
 #define MISCTOOL_DECLARE_COMMAND(name) const Command& name##Command();
 MISCTOOL_COMMANDS(MISCTOOL_DECLARE_COMMAND)

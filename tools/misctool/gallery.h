@@ -126,7 +126,9 @@ namespace misctool {
     MISCTOOL_GALLERY_THEMES_DIALOG(X)
 
 // Keyboard shortcuts (gallery_shortcuts.cpp).
-#define MISCTOOL_GALLERY_SHORTCUTS(X)
+#define MISCTOOL_GALLERY_SHORTCUTS(X) \
+    X("shortcuts_dialog", GalleryShortcutsDialog, "the shortcuts dialog over a sample frame: sixteen shortcuts in keyboard order") \
+    X("customize_keyboard", GalleryCustomizeKeyboard, "the keyboard customisation page in its sheet, Cut chosen with its two keys")
 
 // The warning pane (gallery_warnings.cpp).
 #define MISCTOOL_GALLERY_WARNINGS(X)

@@ -1,22 +1,36 @@
 // The toolkit stand-in's shortcut manager: the accelerator table in use and its default.
+//
+// The table in use is the frame's: when the command bars belong to a frame whose accelerator
+// table is the one being replaced (or the one handed to SetAccelerators), the frame is given the
+// new table, so that its keys follow a load or a reset. The manager owns its tables; a frame
+// never destroys its accelerator table.
 #include "toolkit/shortcuts.h"
 
+#include "toolkit/commandbars.h"
 #include "win32/accel.h"
 
 #include <vector>
 
 namespace {
 
-HACCEL CopyTable(HACCEL table)
+std::vector<ACCEL> EntriesOf(HACCEL table)
 {
+    std::vector<ACCEL> entries;
     if (!table)
-        return nullptr;
+        return entries;
     const int n = CopyAcceleratorTableA(table, nullptr, 0);
     if (n <= 0)
+        return entries;
+    entries.resize(static_cast<size_t>(n));
+    entries.resize(static_cast<size_t>(CopyAcceleratorTableA(table, entries.data(), n)));
+    return entries;
+}
+
+HACCEL MakeTable(std::vector<ACCEL> entries)
+{
+    if (entries.empty())
         return nullptr;
-    std::vector<ACCEL> entries(static_cast<size_t>(n));
-    CopyAcceleratorTableA(table, entries.data(), n);
-    return CreateAcceleratorTableA(entries.data(), n);
+    return CreateAcceleratorTableA(entries.data(), static_cast<int>(entries.size()));
 }
 
 } // namespace
@@ -31,25 +45,52 @@ CXTPShortcutManager::~CXTPShortcutManager()
         DestroyAcceleratorTable(m_default);
 }
 
+void CXTPShortcutManager::Replace(HACCEL newTable, HACCEL given)
+{
+    HACCEL old = m_table;
+    m_table = newTable;
+    if (m_bars)
+        if (CFrameWnd* frame = m_bars->GetSite())
+            if (frame->m_hAccelTable && (frame->m_hAccelTable == old || frame->m_hAccelTable == given))
+                frame->m_hAccelTable = m_table;
+    if (old && old != m_default && old != m_table)
+        DestroyAcceleratorTable(old);
+}
+
 void CXTPShortcutManager::SetAccelerators(HACCEL table)
 {
-    SetAccelTable(table);
-    if (m_default)
-        DestroyAcceleratorTable(m_default);
-    m_default = CopyTable(table);
+    HACCEL oldDefault = m_default;
+    m_default = MakeTable(EntriesOf(table));
+    // The table in use starts as the default itself; a later change makes it a table of its own.
+    HACCEL old = m_table;
+    m_table = m_default;
+    if (m_bars)
+        if (CFrameWnd* frame = m_bars->GetSite())
+            if (frame->m_hAccelTable && (frame->m_hAccelTable == old || frame->m_hAccelTable == table))
+                frame->m_hAccelTable = m_table;
+    if (old && old != oldDefault)
+        DestroyAcceleratorTable(old);
+    if (oldDefault)
+        DestroyAcceleratorTable(oldDefault);
 }
 
 void CXTPShortcutManager::SetAccelTable(HACCEL table)
 {
-    HACCEL copy = CopyTable(table);
-    if (m_table && m_table != m_default)
-        DestroyAcceleratorTable(m_table);
-    m_table = copy;
+    Replace(MakeTable(EntriesOf(table)), table);
 }
 
 void CXTPShortcutManager::Reset()
 {
-    SetAccelTable(m_default);
+    if (m_table != m_default)
+        Replace(m_default, nullptr);
 }
 
-void CXTPShortcutManager::Serialize(CArchive&) {}
+std::vector<ACCEL> CXTPShortcutManager::GetEntries() const
+{
+    return EntriesOf(m_table);
+}
+
+void CXTPShortcutManager::SetEntries(const std::vector<ACCEL>& entries)
+{
+    Replace(MakeTable(entries), nullptr);
+}
