@@ -188,3 +188,9 @@
 #define IDC_PROPERTY_FRAME 1488
 #define IDC_PROPERTY_NAME 1489
 #define IDC_PROPERTY_GRID 1490
+// Warning pane: the pop-ups' close button, the pin pushed in (stays) and out (hides by itself),
+// and a warning sign for hosts to pass as the pop-up's icon
+#define IDI_WARNING_CLOSE 495
+#define IDI_WARNING_PINNED 496
+#define IDI_WARNING_UNPINNED 497
+#define IDI_WARNING_SIGN 498
