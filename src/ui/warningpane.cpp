@@ -81,7 +81,9 @@ void CWarningPane::_SetTheme()
     const int w = m_size.cx;
     popup->RemoveAllItems();
 
-    popup->AddItem(new CXTPPopupItem(CRect(0, 0, w, m_size.cy), nullptr, kBackground));
+    // The background leaves the paint manager's one-pixel frame around it, so that stacked
+    // pop-ups stay apart.
+    popup->AddItem(new CXTPPopupItem(CRect(1, 1, w - 1, m_size.cy - 1), nullptr, kBackground));
 
     CXTPPopupItem* text = popup->AddItem(new CXTPPopupItem(CRect(46, 28, w - 8, 28), m_text));
     text->SetTextAlignment(DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);

@@ -103,7 +103,8 @@ namespace misctool {
 #define MISCTOOL_GALLERY_SHORTCUTS(X)
 
 // The warning pane (gallery_warnings.cpp).
-#define MISCTOOL_GALLERY_WARNINGS(X)
+#define MISCTOOL_GALLERY_WARNINGS(X) \
+    X("warnings_stacked", GalleryWarningsStacked, "three warnings stacked in the lower right of the host window, the newest pinned")
 
 // The e-mail compose dialog (gallery_email.cpp).
 #define MISCTOOL_GALLERY_EMAIL(X)
