@@ -176,6 +176,25 @@ TEST_F(WarningPaneTest, ThePinKeepsAPopupAndUnpinningHidesIt)
     EXPECT_TRUE(p.m_popups.IsEmpty());
 }
 
+TEST_F(WarningPaneTest, WithoutAnimationTheButtonsCloseAtOnce)
+{
+    // The closed notification arrives inside the click's own notification and destroys the
+    // pop-up with its items before the click is done with.
+    CWarningPane& p = Pane();
+    p.m_animation = 0;
+    p.Show("Disk", "The disk is nearly full.", kSign);
+    ASSERT_TRUE(Button(Popups().at(0), 495).Click());
+    EXPECT_TRUE(p.m_popups.IsEmpty());
+
+    p.Show("Plotter", "The plotter does not answer.", kSign);
+    CXTPPopupControl* popup = Popups().at(0);
+    ASSERT_TRUE(Button(popup, 497).Click());
+    EXPECT_EQ(p.m_showDelay, 0);
+    ASSERT_TRUE(Button(popup, 497).Click());
+    EXPECT_EQ(p.m_showDelay, 3000);
+    EXPECT_TRUE(p.m_popups.IsEmpty());
+}
+
 TEST_F(WarningPaneTest, TheMousePassingOverAClosingPopupDoesNotStopIt)
 {
     CWarningPane& p = Pane();
