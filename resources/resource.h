@@ -227,3 +227,9 @@
 #define IDC_SHORTCUTS_GRID 1486
 #define IDC_SHORTCUTS_COPY 1491
 #define IDC_SHORTCUTS_LOAD 1492
+// Warning pane: the pop-ups' close button, the pin pushed in (stays) and out (hides by itself),
+// and a warning sign for hosts to pass as the pop-up's icon
+#define IDI_WARNING_CLOSE 495
+#define IDI_WARNING_PINNED 496
+#define IDI_WARNING_UNPINNED 497
+#define IDI_WARNING_SIGN 498

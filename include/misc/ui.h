@@ -5,3 +5,4 @@
 #include <misc/ui/colored.h>
 #include <misc/ui/themes.h>
 #include <misc/ui/shortcuts.h>
+#include <misc/ui/warningpane.h>

@@ -131,7 +131,8 @@ namespace misctool {
     X("customize_keyboard", GalleryCustomizeKeyboard, "the keyboard customisation page in its sheet, Cut chosen with its two keys")
 
 // The warning pane (gallery_warnings.cpp).
-#define MISCTOOL_GALLERY_WARNINGS(X)
+#define MISCTOOL_GALLERY_WARNINGS(X) \
+    X("warnings_stacked", GalleryWarningsStacked, "three warnings stacked in the lower right of the host window, the newest pinned")
 
 // The e-mail compose dialog (gallery_email.cpp).
 #define MISCTOOL_GALLERY_EMAIL(X)
