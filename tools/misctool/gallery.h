@@ -106,7 +106,8 @@ namespace misctool {
 #define MISCTOOL_GALLERY_WARNINGS(X)
 
 // The e-mail compose dialog (gallery_email.cpp).
-#define MISCTOOL_GALLERY_EMAIL(X)
+#define MISCTOOL_GALLERY_EMAIL(X) \
+    X("email_compose", GalleryEmailCompose, "the e-mail compose dialog with two recipients and two files")
 
 #define MISCTOOL_DECLARE_GALLERY(name, function, summary) bool function(const std::string& png, std::string& error);
 MISCTOOL_GALLERY(MISCTOOL_DECLARE_GALLERY)
