@@ -31,6 +31,12 @@ XDG_DATA_HOME=$work/data MISC_COMMON_DATA=$work/common MISC_MAIL_OUTBOX=$work/ou
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
+# Wait for the dialog (the tool says when it opens it) and for the desktop window on the X server.
+for _ in $(seq 100); do
+  grep -q 'compose dialog is open' "$err" 2>/dev/null && break
+  sleep 0.1
+done
+grep -q 'compose dialog is open' "$err" || { echo "misctool mail did not open the dialog"; cat "$err"; exit 1; }
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^misc$' | head -1)
 [ -n "$wid" ] || { echo "the desktop window did not open"; cat "$err"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$wid")"
@@ -76,7 +82,7 @@ cancel)
   xdotool key Escape
   finish
   [ "$status" = 1 ] || { echo "expected exit status 1, got $status"; cat "$out" "$err"; exit 1; }
-  grep -q "cancelled" "$err" || { echo "no word of the cancel:"; cat "$err"; exit 1; }
+  grep -q "was cancelled" "$err" || { echo "no word of the cancel:"; cat "$err"; exit 1; }
   [ ! -e "$work/outbox" ] || [ -z "$(ls -A "$work/outbox")" ] || { echo "something was sent"; exit 1; }
   ;;
 *)

@@ -14,6 +14,16 @@ namespace misctool {
 
 namespace {
 
+std::ostream* g_err = nullptr;
+
+// The compose dialog on the display; says on stderr that it waits for the person.
+bool ComposeOnDisplay(CEmailComposeData& data)
+{
+    if (g_err)
+        *g_err << "misctool mail: the compose dialog is open on the display" << std::endl;
+    return MiscRunEmailDialog(data);
+}
+
 int RunMail(Context& ctx, const std::vector<std::string>& args)
 {
     if (args.empty() || args[0] != "send")
@@ -49,8 +59,9 @@ int RunMail(Context& ctx, const std::vector<std::string>& args)
         return Fail(ctx, "the compose dialog needs a display: set MISC_DISPLAY=sdl");
     if (!KestProfile::m_initialized)
         KestProfile::m_name = "misc.ini";
+    g_err = &ctx.err;
     if (dialog)
-        MiscRegisterEmailDialog();
+        SetEmailComposeDialog(&ComposeOnDisplay);
     MiscClearMessageBoxLog();
     const std::string before = MiscMailLastDelivery();
     CEmailSupportApi mail;
