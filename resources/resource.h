@@ -233,3 +233,22 @@
 #define IDI_WARNING_PINNED 496
 #define IDI_WARNING_UNPINNED 497
 #define IDI_WARNING_SIGN 498
+// E-mail compose dialog: recipients (a history combo box), subject, text, files; the picture
+// buttons' bitmaps (normal, pressed, focused)
+#define IDD_EMAIL 468
+#define IDC_EMAIL_RECIPIENT 1459
+#define IDC_EMAIL_SUBJECT 1460
+#define IDC_EMAIL_TEXT 1461
+#define IDC_EMAIL_ADD_FILE 1462
+#define IDC_EMAIL_SINGLE_FILE 1463
+#define IDC_EMAIL_ADD_RECIPIENT 1464
+#define IDC_EMAIL_CLEAR_RECIPIENTS 1466
+#define IDC_EMAIL_FILES 1468
+#define IDC_EMAIL_RECIPIENTS 1469
+#define IDC_EMAIL_REMOVE_FILES 1470
+#define IDB_EMAIL_ADD 810
+#define IDB_EMAIL_ADD_FOCUS 811
+#define IDB_EMAIL_ADD_DOWN 812
+#define IDB_EMAIL_CLEAR 820
+#define IDB_EMAIL_CLEAR_FOCUS 821
+#define IDB_EMAIL_CLEAR_DOWN 822

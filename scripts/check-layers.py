@@ -62,9 +62,9 @@ LIB_ALLOWED = {
     "services": {"frame"},
     "data": {"frame", "geometry"},
     "ui": {"frame", "geometry"},
-    "datadlg": {"frame", "geometry", "data", "ui"},
-    "cutnode": {"frame", "geometry", "data", "ui", "datadlg"},
-    "grid": {"frame", "geometry", "data", "ui", "datadlg"},
+    "datadlg": {"frame", "geometry", "services", "data", "ui"},
+    "cutnode": {"frame", "geometry", "services", "data", "ui", "datadlg"},
+    "grid": {"frame", "geometry", "services", "data", "ui", "datadlg"},
 }
 # System headers the library must not include (it calls the platform layer, not Linux).
 LINUX_HEADERS = re.compile(

@@ -10,3 +10,4 @@
 #include "misc/datadlg/versions_dlg.h"
 #include "misc/datadlg/toolslayers.h"
 #include "misc/datadlg/materialbitmap.h"
+#include "misc/datadlg/emaildlg.h"

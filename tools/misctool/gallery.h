@@ -135,7 +135,8 @@ namespace misctool {
     X("warnings_stacked", GalleryWarningsStacked, "three warnings stacked in the lower right of the host window, the newest pinned")
 
 // The e-mail compose dialog (gallery_email.cpp).
-#define MISCTOOL_GALLERY_EMAIL(X)
+#define MISCTOOL_GALLERY_EMAIL(X) \
+    X("email_compose", GalleryEmailCompose, "the e-mail compose dialog with two recipients and two files")
 
 // The toolkit's docking panes (gallery_docking.cpp): a tab group on the left, an auto-hidden pane
 // on the right.

@@ -29,7 +29,8 @@ struct CEmailComposeData {
     CStringArray newRecipients;    // out: the recipients picked in the dialog
 };
 
-// The compose dialog runs through this hook, which the dialog's part registers; true for OK.
+// The compose dialog runs through this hook, which the dialog's part registers (a host calls
+// MiscRegisterEmailDialog of misc/datadlg/emaildlg.h once after InitMiscDLL); true for OK.
 // Without one the dialog sequence ends as if cancelled. Returns the previous hook.
 using EmailComposeDialogProc = bool (*)(CEmailComposeData& data);
 EmailComposeDialogProc SetEmailComposeDialog(EmailComposeDialogProc proc);

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <set>
+#include <vector>
 #include <sys/stat.h>
 
 using namespace wndsys;
@@ -62,6 +63,53 @@ bool CopyBounded(const std::string& text, LPSTR out, DWORD size)
     return true;
 }
 
+// Several files answered to a multiple-selection chooser: "folder\0name\0name\0\0" into lpstrFile.
+BOOL WriteSeveral(LPOPENFILENAMEA ofn, const MiscModal& info, bool open)
+{
+    std::vector<std::string> paths;
+    for (size_t start = 0; start <= info.answer.size();) {
+        size_t end = info.answer.find('\0', start);
+        if (end == std::string::npos)
+            end = info.answer.size();
+        if (end > start)
+            paths.push_back(info.answer.substr(start, end - start));
+        start = end + 1;
+    }
+    if (paths.empty())
+        return FALSE;
+    for (const std::string& path : paths) {
+        if (open && (ofn->Flags & OFN_FILEMUSTEXIST) && !Exists(path, false)) {
+            ModalFailure(info.Describe() + " was answered with a missing file: " + path);
+            return FALSE;
+        }
+    }
+    const size_t firstStart = NameStart(paths[0]);
+    std::string folder = paths[0].substr(0, firstStart);
+    if (folder.size() > 1)
+        folder.pop_back(); // the separator, except for the root
+    if (folder.empty())
+        folder = ".";
+    std::string out = folder;
+    out.push_back('\0');
+    for (const std::string& path : paths) {
+        const size_t start = NameStart(path);
+        const bool sameFolder = start == firstStart && path.compare(0, start, paths[0], 0, start) == 0;
+        out += sameFolder ? path.substr(start) : path;
+        out.push_back('\0');
+    }
+    if (!ofn->lpstrFile || out.size() + 1 > ofn->nMaxFile) {
+        LastError() = FNERR_BUFFERTOOSMALL;
+        return FALSE;
+    }
+    std::memcpy(ofn->lpstrFile, out.data(), out.size());
+    ofn->lpstrFile[out.size()] = '\0';
+    ofn->nFileOffset = static_cast<WORD>(folder.size() + 1);
+    ofn->nFileExtension = 0;
+    if (ofn->lpstrFileTitle && ofn->nMaxFileTitle)
+        ofn->lpstrFileTitle[0] = '\0';
+    return TRUE;
+}
+
 BOOL ChooseFile(LPOPENFILENAMEA ofn, bool open)
 {
     LastError() = 0;
@@ -88,6 +136,9 @@ BOOL ChooseFile(LPOPENFILENAMEA ofn, bool open)
     }
     if (!info.answered || info.answer.empty())
         return FALSE; // Cancel
+    const bool several = (ofn->Flags & OFN_ALLOWMULTISELECT) != 0;
+    if (several && info.answer.find('\0') != std::string::npos)
+        return WriteSeveral(ofn, info, open);
     std::string path = info.answer;
     size_t nameStart = NameStart(path);
     if (!info.defExt.empty() && path.find('.', nameStart) == std::string::npos)
@@ -105,7 +156,7 @@ BOOL ChooseFile(LPOPENFILENAMEA ofn, bool open)
         if (MessageBoxA(ofn->hwndOwner, question.c_str(), info.caption.c_str(), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
             return FALSE;
     }
-    if (!CopyBounded(path, ofn->lpstrFile, ofn->nMaxFile)) {
+    if (!CopyBounded(several ? path + '\0' : path, ofn->lpstrFile, ofn->nMaxFile)) {
         LastError() = FNERR_BUFFERTOOSMALL;
         if (ofn->lpstrFile && ofn->nMaxFile >= 2) {
             WORD needed = static_cast<WORD>(path.size() + 1 > 0xFFFF ? 0xFFFF : path.size() + 1);
@@ -256,4 +307,39 @@ CString CFileDialog::GetFolderPath() const
     std::string path = m_ofn.lpstrFile;
     size_t start = NameStart(path);
     return CString(start ? path.substr(0, start - 1).c_str() : "");
+}
+
+POSITION CFileDialog::GetStartPosition() const
+{
+    return m_ofn.lpstrFile && m_ofn.lpstrFile[0] ? reinterpret_cast<POSITION>(m_ofn.lpstrFile) : nullptr;
+}
+
+// The position is the address of the next entry in lpstrFile: the whole path of a single answer,
+// else a name after the folder.
+CString CFileDialog::GetNextPathName(POSITION& pos) const
+{
+    const char* buffer = m_ofn.lpstrFile;
+    const char* at = reinterpret_cast<const char*>(pos);
+    const char* bufferEnd = buffer ? buffer + m_ofn.nMaxFile : nullptr;
+    if (!buffer || !at || at < buffer || at >= bufferEnd) {
+        pos = nullptr;
+        return CString();
+    }
+    const bool several = (m_ofn.Flags & OFN_ALLOWMULTISELECT) && m_ofn.nFileOffset > 0 &&
+                         m_ofn.nFileOffset < m_ofn.nMaxFile && buffer[m_ofn.nFileOffset - 1] == '\0';
+    if (!several) {
+        pos = nullptr;
+        return CString(std::string(buffer, strnlen(buffer, m_ofn.nMaxFile)).c_str());
+    }
+    if (at == buffer)
+        at = buffer + m_ofn.nFileOffset;
+    std::string name(at, strnlen(at, static_cast<size_t>(bufferEnd - at)));
+    const char* next = at + name.size() + 1;
+    pos = (next < bufferEnd && *next) ? reinterpret_cast<POSITION>(const_cast<char*>(next)) : nullptr;
+    if (!name.empty() && (name[0] == '/' || name[0] == '\\'))
+        return CString(name.c_str());
+    std::string folder(buffer);
+    if (folder.empty() || (folder.back() != '/' && folder.back() != '\\'))
+        folder.push_back('/');
+    return CString((folder + name).c_str());
 }

@@ -142,6 +142,9 @@ public:
     CString GetFileTitle() const; // the name without its extension
     CString GetFolderPath() const;
     BOOL GetReadOnlyPref() const { return (m_ofn.Flags & OFN_READONLY) != 0; }
+    // With OFN_ALLOWMULTISELECT: the chosen files one by one, as whole paths (null when none).
+    POSITION GetStartPosition() const;
+    CString GetNextPathName(POSITION& pos) const;
 
 protected:
     CString m_strFilter;          // the filter as given, '|' separated

@@ -71,6 +71,10 @@ typedef struct tagOFNA {
 // first two bytes of lpstrFile then give the size needed, as in Windows). With
 // OFN_FILEMUSTEXIST an answer naming a missing file counts as Cancel and is recorded as a
 // modal error; the default extension is added to an answer that has none.
+// With OFN_ALLOWMULTISELECT the answer may name several files, separated by NUL characters
+// (MiscFileAnswers); lpstrFile then holds the folder of the first, a NUL, each file's name (its
+// whole path when it lies in another folder) followed by a NUL, and a final NUL; nFileOffset is
+// the offset of the first name. One file is answered as without the flag, followed by two NULs.
 BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 DWORD CommDlgExtendedError();

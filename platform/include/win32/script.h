@@ -152,4 +152,18 @@ private:
     std::shared_ptr<State> m_state;
 };
 
+// ---- Several files at once ----
+// A file chooser's answer naming several files (for a chooser opened with OFN_ALLOWMULTISELECT):
+// the paths joined by NUL characters. Give it to ExpectFileOpen or set MiscModal::answer to it.
+inline std::string MiscFileAnswers(const std::vector<std::string>& paths)
+{
+    std::string answer;
+    for (const std::string& path : paths) {
+        if (!answer.empty())
+            answer.push_back('\0');
+        answer += path;
+    }
+    return answer;
+}
+
 MISC_PUBLIC_END
