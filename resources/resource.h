@@ -188,3 +188,8 @@
 #define IDC_PROPERTY_FRAME 1488
 #define IDC_PROPERTY_NAME 1489
 #define IDC_PROPERTY_GRID 1490
+// Layout reset: what to return to the factory state
+#define IDD_RESET_LAYOUT 504
+#define IDC_RESET_TOOLBARS 1501
+#define IDC_RESET_SHORTCUTS 1502
+#define IDC_RESET_PANES 1503

@@ -3,3 +3,4 @@
 #include <afx.h>
 #include <misc/ui/bubble.h>
 #include <misc/ui/colored.h>
+#include <misc/ui/layoutreset.h>
