@@ -252,3 +252,8 @@
 #define IDB_EMAIL_CLEAR 820
 #define IDB_EMAIL_CLEAR_FOCUS 821
 #define IDB_EMAIL_CLEAR_DOWN 822
+// Layout reset: what to return to the factory state
+#define IDD_RESET_LAYOUT 504
+#define IDC_RESET_TOOLBARS 1501
+#define IDC_RESET_SHORTCUTS 1502
+#define IDC_RESET_PANES 1503

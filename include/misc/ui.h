@@ -6,3 +6,4 @@
 #include <misc/ui/themes.h>
 #include <misc/ui/shortcuts.h>
 #include <misc/ui/warningpane.h>
+#include <misc/ui/layoutreset.h>

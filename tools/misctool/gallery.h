@@ -95,7 +95,9 @@ namespace misctool {
     MISCTOOL_GALLERY_DOCKING(X)
 
 // The sample host frame and the layout reset (gallery_frame.cpp).
-#define MISCTOOL_GALLERY_FRAME(X)
+#define MISCTOOL_GALLERY_FRAME(X) \
+    X("frame_host", GalleryFrameHost, "the sample host frame: menu bar, two tool bars, two docking panes, status bar") \
+    X("reset_layout", GalleryResetLayout, "the layout reset dialog with the shortcuts box cleared")
 
 // Themes (gallery_themes.cpp).
 #define MISCTOOL_GALLERY_THEMES_DIALOG(X) \
