@@ -1,6 +1,9 @@
 // The sample host frame: building it, its factory and user states, and its commands.
 #include "frame_host/frame_host.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace sample {
 
 namespace {

@@ -14,6 +14,7 @@
 #include <misc/misc.h>
 #include <toolkit/dockingpane.h>
 #include <toolkit/frame.h>
+#include <toolkit/shortcuts.h>
 
 #include <vector>
 

@@ -150,7 +150,8 @@ TEST_F(LayoutResetTest, WithoutFramesOnlyThePanesCanBeReset)
 TEST_F(LayoutResetTest, WithoutAFactoryLayoutThePanesStayAsTheyAre)
 {
     Rearrange();
-    AfxGetApp()->WriteProfileString(MISC_DEFAULT_LAYOUT, nullptr, nullptr);
+    // The docking panes keep a layout in the section "DockingPaneLayouts\\<name>".
+    AfxGetApp()->WriteProfileString("DockingPaneLayouts\\" MISC_DEFAULT_LAYOUT, nullptr, nullptr);
     std::unique_ptr<CXTPDockingPaneLayout> probe(frame->GetDockingPaneManager()->CreateLayout());
     if (probe->Load(MISC_DEFAULT_LAYOUT))
         GTEST_SKIP() << "the layout is not kept in a section of that name";
