@@ -72,10 +72,12 @@ protected:
     bool CreateBars();
     bool CreatePanes();
 
-    CXTPDockingPaneManager m_panes;
-    CFrameHostView* m_view = nullptr;
+    // The panes' windows are declared before the manager so that they outlive it: the manager
+    // hands them back to the frame when it goes.
     CListBox m_piecesList;
     CListBox m_propertiesList;
+    CXTPDockingPaneManager m_panes;
+    CFrameHostView* m_view = nullptr;
     DECLARE_MESSAGE_MAP()
 };
 
