@@ -63,6 +63,26 @@ TEST_F(DockingLayoutTest, AFramesViewGetsWhatThePanesLeaveAndTheFrameMayGoFirst)
     manager.reset();
 }
 
+TEST_F(DockingLayoutTest, PaneWindowsGoBackToTheSiteOrMayGoFirst)
+{
+    DockHost h(400, 300);
+    // Attached before it exists: the manager learns its handle once it shows it.
+    CXTPDockingPane* early = h.manager->CreatePane(kProps, CRect(0, 0, 120, 100), xtpPaneDockRight);
+    CListBox list;
+    early->Attach(&list);
+    list.Create(WS_CHILD, CRect(0, 0, 10, 10), &h.site, 1);
+    h.manager->RecalcFrameLayout();
+    MiscSettle();
+    EXPECT_NE(list.GetParent(), &h.site);
+    // The application destroys one pane's window object before the manager.
+    CXTPDockingPane* gone = h.Pane(kSolution, "Solution", CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    ASSERT_NE(gone, nullptr);
+    h.children.clear();
+    h.manager.reset();
+    EXPECT_EQ(list.GetParent(), &h.site);
+    EXPECT_FALSE(list.IsWindowVisible());
+}
+
 // A frame with a bar along its top that hands the rest to its panes, as the toolkit's frames do.
 class BarFrame : public CFrameWnd {
 public:

@@ -156,9 +156,15 @@ public:
     UINT GetID() const { return m_id; }
     CString GetTitle() const { return m_title; }
     void SetTitle(LPCTSTR title) { m_title = title; }
-    // The window shown in the pane (not owned).
-    void Attach(CWnd* wnd) { m_child = wnd; }
+    // The window shown in the pane (not owned). Its handle is kept too: the application may
+    // destroy the window object before the manager, which then only touches a live handle.
+    void Attach(CWnd* wnd)
+    {
+        m_child = wnd;
+        m_childHandle = wnd ? wnd->GetSafeHwnd() : nullptr;
+    }
     CWnd* GetChild() const { return m_child; }
+    HWND GetChildHandle() const { return m_childHandle; }
     BOOL IsFloating() const;
     BOOL IsHidden() const;   // auto-hidden along an edge
     BOOL IsClosed() const;
@@ -174,6 +180,7 @@ private:
     UINT m_id;
     CString m_title;
     CWnd* m_child = nullptr;
+    HWND m_childHandle = nullptr;
 };
 
 class CXTPDockingPaneManager {

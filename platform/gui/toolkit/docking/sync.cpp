@@ -14,10 +14,11 @@ CXTPDockingPaneManager::Impl::~Impl()
 {
     // The panes' windows belong to the application: hand them back before ours go.
     CWnd* site = Site();
+    HWND siteHandle = site ? site->GetSafeHwnd() : nullptr;
     for (const auto& p : panes)
-        if (CWnd* child = p->GetChild(); child && child->GetSafeHwnd() && site && site->GetSafeHwnd()) {
-            child->ShowWindow(SW_HIDE);
-            child->SetParent(site);
+        if (HWND child = p->GetChildHandle(); child && siteHandle && ::IsWindow(child)) {
+            ::ShowWindow(child, SW_HIDE);
+            ::SetParent(child, siteHandle);
         }
     for (auto& w : groupPool)
         if (w->GetSafeHwnd())
@@ -213,6 +214,8 @@ void CXTPDockingPaneManager::Impl::Place()
         CWnd* child = p->GetChild();
         if (!child || !child->GetSafeHwnd())
             continue;
+        if (p->GetChildHandle() != child->GetSafeHwnd())
+            p->Attach(child); // created after it was attached
         const Node* n = model.GroupOf(p->GetID());
         docking::GroupWnd* w = n ? WindowOf(n) : nullptr;
         if (w && n->SelectedPane() == p->GetID()) {
