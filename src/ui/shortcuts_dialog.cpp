@@ -17,20 +17,6 @@ bool Held(int vk)
     return GetKeyState(vk) < 0;
 }
 
-CString StripMnemonics(const CString& text)
-{
-    CString out;
-    for (const char* p = text.GetString(); *p; ++p) {
-        if (*p == '&') {
-            if (p[1] != '&')
-                continue;
-            ++p;
-        }
-        out += *p;
-    }
-    return out;
-}
-
 void ShowMessage(const char* format, const CString& path)
 {
     CString text;
@@ -119,7 +105,7 @@ void CShortcutsDlg::FillGrid()
             caption = control->GetCaption();
             description = control->GetDescription();
         }
-        caption = StripMnemonics(caption);
+        caption = XTPPlainCaption(caption);
         if (!control) {
             // A command string holds the status text, then after '\n' the tip: the status text.
             if (entry.cmd)

@@ -10,25 +10,6 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-// "&File" -> "File", "&&" -> "&".
-CString StripMnemonics(const CString& text)
-{
-    CString out;
-    for (const char* p = text.GetString(); *p; ++p) {
-        if (*p == '&') {
-            if (p[1] != '&')
-                continue;
-            ++p;
-        }
-        out += *p;
-    }
-    return out;
-}
-
-} // namespace
-
 // ---- CShortcutManager ----
 
 CShortcutManager::CShortcutManager(CXTPFrameWnd* frame) : m_pFrame(frame)
@@ -123,7 +104,7 @@ int AddAllMenuItemsToKbrdpage(CXTPCustomizeKeyboardPage& page, UINT menuId)
         CMenu* sub = menu.GetSubMenu(i);
         if (title.IsEmpty() || !sub)
             continue;
-        if (!page.AddCategory(prefix + StripMnemonics(title), sub))
+        if (!page.AddCategory(prefix + XTPPlainCaption(title), sub))
             return 0;
     }
     return 1;
@@ -140,7 +121,7 @@ BOOL AddControls(const CXTPControls* controls, const CString& category, CXTPCust
         const CXTPControl* control = controls->GetAt(i);
         const XTPControlType type = control->GetType();
         if (type != xtpControlPopup && control->GetID() > 0) {
-            const CString caption = StripMnemonics(control->GetCaption());
+            const CString caption = XTPPlainCaption(control->GetCaption());
             const UINT id = static_cast<UINT>(control->GetID());
             if (!keyboard.AddCommand(category, id, caption) || !commands.AddCommand(category, id, caption))
                 return FALSE;
@@ -164,7 +145,7 @@ int AddAllToolbarsItemsToKbrdAndCmndsPage(CXTPCustomizeKeyboardPage& keyboardPag
         CXTPToolBar* bar = bars->GetAt(i);
         if (!bar || bar == bars->GetMenuBar())
             continue;
-        CString category = StripMnemonics(bar->GetTitle());
+        CString category = XTPPlainCaption(bar->GetTitle());
         if (category.IsEmpty())
             category.Format("Toolbar %d", ++untitled);
         if (!AddControls(bar->GetControls(), category, keyboardPage, commandsPage, 0))

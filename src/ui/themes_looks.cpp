@@ -85,17 +85,8 @@ void CCustomMacTheme::DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL ver
 void CCustomMacTheme::DrawControlFace(CDC* dc, const CRect& rect, UINT state)
 {
     // A grey face with its corners cut off (rounded at this size).
-    int face = -1, border = XTP_COLOR_HIGHLIGHT_BORDER;
-    if (state & MISC_TS_PRESSED) {
-        face = XTP_COLOR_HIGHLIGHT_PUSHED;
-        border = XTP_COLOR_HIGHLIGHT_PUSHED_BORDER;
-    } else if (state & MISC_TS_HOT) {
-        face = XTP_COLOR_HIGHLIGHT;
-    } else if (state & MISC_TS_CHECKED) {
-        face = XTP_COLOR_HIGHLIGHT_CHECKED;
-        border = XTP_COLOR_HIGHLIGHT_CHECKED_BORDER;
-    }
-    if (face < 0 || rect.Width() < 4 || rect.Height() < 4)
+    int face, border;
+    if (!HighlightColors(state, &face, &border) || rect.Width() < 4 || rect.Height() < 4)
         return;
     const COLORREF f = GetXtremeColor(face), b = GetXtremeColor(border);
     dc->FillGradientRect(&rect, LightenColor(96, f), f, FALSE);

@@ -8,36 +8,20 @@
 #include <sys/wait.h>
 
 #include "test_env.h"
+#include "tool_run.h"
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out; // stdout and stderr together
-};
+using tooltest::ToolRun;
 
 ToolRun ContourInfo(const std::string& text)
 {
     const std::string path = misc_test::MakeTempDir() + "/contour.txt";
     misc_test::WriteFile(path, text);
-    const std::string command = std::string("'") + MISCTOOL_PATH + "' contour info '" + path + "' 2>&1";
-    ToolRun run{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof(buffer), pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return tooltest::Misctool("contour info '" + path + "'");
 }
 
-bool Has(const ToolRun& r, const std::string& s)
-{
-    return r.out.find(s) != std::string::npos;
-}
+using tooltest::Has;
 
 TEST(ContourTool, ClosedSquareWithMidpointsAndNodes)
 {
@@ -96,14 +80,9 @@ TEST(ContourTool, MalformedLinesNameTheLine)
 
 TEST(ContourTool, MissingFileAndBadAction)
 {
-    const std::string command = std::string("'") + MISCTOOL_PATH + "' contour info /nonexistent/contour.txt 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[512] = {};
-    const size_t n = fread(buffer, 1, sizeof(buffer) - 1, pipe);
-    const int status = pclose(pipe);
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_NE(std::string(buffer, n).find("cannot open"), std::string::npos) << buffer;
+    const ToolRun missing = tooltest::Misctool("contour info /nonexistent/contour.txt");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(Has(missing, "cannot open")) << missing.out;
 
     const std::string usage = std::string("'") + MISCTOOL_PATH + "' contour draw x >/dev/null 2>&1";
     EXPECT_EQ(WEXITSTATUS(std::system(usage.c_str())), 2);

@@ -7,28 +7,15 @@
 #include <sys/wait.h>
 
 #include "test_env.h"
+#include "tool_run.h"
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-};
+using tooltest::ToolRun;
 
 ToolRun Tool(const std::string& arguments)
 {
-    const std::string command = std::string("'") + MISCTOOL_PATH + "' " + arguments + " 2>&1";
-    ToolRun run{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof(buffer), pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return tooltest::Misctool(arguments);
 }
 
 // A clockwise square with the midpoints of its sides: corners 0, 2, 4, 6 break.

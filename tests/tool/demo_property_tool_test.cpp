@@ -7,22 +7,16 @@
 #include <sys/wait.h>
 
 #include "test_env.h"
+#include "tool_run.h"
 
 namespace {
 
 TEST(MisctoolDemo, TheTypicalRequestWritesAPictureAfterEachStepAndItsProfile)
 {
     const std::string dir = misc_test::MakeTempDir("demo");
-    const std::string command = std::string("'") + MISCTOOL_PATH + "' demo --out '" + dir + "' 2>&1";
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof(buffer), pipe)) > 0)
-        out.append(buffer, n);
-    const int status = pclose(pipe);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
+    const tooltest::ToolRun run = tooltest::Misctool("demo --out '" + dir + "'");
+    const std::string& out = run.out;
+    ASSERT_EQ(run.status, 0) << out;
 
     EXPECT_NE(out.find("1. The dialog opens in create mode"), std::string::npos) << out;
     EXPECT_NE(out.find("The person presses OK"), std::string::npos) << out;

@@ -11,23 +11,15 @@
 #include <vector>
 
 #include "test_env.h"
+#include "tool_run.h"
 
 namespace {
 
 std::string RunDemo(const std::string& outDir, int& status)
 {
-    std::string command = std::string("TMPDIR='") + outDir + "' '" + MISCTOOL_PATH + "' demo --out '" + outDir + "' 2>&1";
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, n);
-    int s = pclose(pipe);
-    status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return out;
+    tooltest::ToolRun run = tooltest::Misctool("demo --out '" + outDir + "'", true, "TMPDIR='" + outDir + "'");
+    status = run.status;
+    return run.out;
 }
 
 // Reads the demo's encoding: texts with a NUL, 32-bit little-endian values, one-byte tags.

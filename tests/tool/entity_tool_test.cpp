@@ -11,28 +11,15 @@
 #include <vector>
 
 #include "test_env.h"
+#include "tool_run.h"
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-};
+using tooltest::ToolRun;
 
 ToolRun Tool(const std::string& args, bool withStderr = true)
 {
-    std::string command = std::string("'") + MISCTOOL_PATH + "' " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
-    ToolRun run{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return tooltest::Misctool(args, withStderr);
 }
 
 // Bytes as a JSON string with the latin-1 mapping.

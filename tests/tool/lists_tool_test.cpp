@@ -1,5 +1,6 @@
 // misctool cbi, fpf and tools as a user runs them.
 #include "test_env.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 
@@ -10,31 +11,14 @@
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out; // stdout and stderr together
-};
+using Result = tooltest::ToolRun;
 
 Result Tool(const std::string& args)
 {
-    std::string command = std::string("'") + MISCTOOL_PATH + "' " + args + " 2>&1";
-    Result r{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        r.out.append(buffer, n);
-    int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return tooltest::Misctool(args);
 }
 
-bool Has(const Result& r, const std::string& s)
-{
-    return r.out.find(s) != std::string::npos;
-}
+using tooltest::Has;
 
 TEST(MisctoolLists, PackAndDumpKeepEveryByte)
 {

@@ -5,27 +5,15 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "tool_run.h"
+
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out; // stdout and stderr together
-};
+using tooltest::ToolRun;
 
 ToolRun Misctool(const std::string& args)
 {
-    std::string command = std::string("'") + MISCTOOL_PATH + "' " + args + " 2>&1";
-    ToolRun run{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof(buffer), pipe)) > 0)
-        run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return tooltest::Misctool(args);
 }
 
 size_t Lines(const std::string& s)

@@ -6,28 +6,15 @@
 #include <sys/wait.h>
 
 #include "test_env.h"
+#include "tool_run.h"
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out; // stdout and stderr together
-};
+using tooltest::ToolRun;
 
 ToolRun RunRender(const std::string& arguments)
 {
-    const std::string command = std::string("'") + MISCTOOL_PATH + "' render " + arguments + " 2>&1";
-    ToolRun run{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof(buffer), pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return tooltest::Misctool("render " + arguments);
 }
 
 // Width and height from a PNG file's header; (0, 0) when it is not a PNG.

@@ -1,6 +1,7 @@
 // misctool share, mail and open as a user runs them, with every service redirected: a private
 // Samba configuration, an outbox folder and a recording browser.
 #include "test_env.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 
@@ -13,26 +14,12 @@
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out; // stdout and stderr together
-};
+using Result = tooltest::ToolRun;
 
 // Runs misctool with `env` (NAME=value words) in front of it.
 Result Tool(const std::string& env, const std::string& args)
 {
-    std::string command = env + " '" + MISCTOOL_PATH + "' " + args + " 2>&1";
-    Result r{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        r.out.append(buffer, n);
-    int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return tooltest::Misctool(args, true, env);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // misctool shortcuts as a user runs it: dump and pack keep every byte, key texts are read, and
 // damaged files and wrong entries are refused with a message.
 #include "test_env.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 
@@ -10,31 +11,14 @@
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out; // stdout and stderr together
-};
+using Result = tooltest::ToolRun;
 
 Result Tool(const std::string& args)
 {
-    std::string command = std::string("'") + MISCTOOL_PATH + "' " + args + " 2>&1";
-    Result r{-1, ""};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        r.out.append(buffer, n);
-    int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return tooltest::Misctool(args);
 }
 
-bool Has(const Result& r, const std::string& s)
-{
-    return r.out.find(s) != std::string::npos;
-}
+using tooltest::Has;
 
 // Ctrl+Shift+F5 -> 32771, the character 'a' with Alt -> 7, Del with FNOINVERT -> 0.
 const std::string kTable("XACC\x01\x00\x03\x00\x00\x00"

@@ -3,9 +3,7 @@
 #include <misc/misc.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -147,15 +145,10 @@ int Pack(Context& ctx, const std::vector<std::string>& args)
 {
     if (args.size() != 2)
         return BadUsage(ctx, "pack needs IN.json OUT");
-    std::ifstream in(args[0], std::ios::binary);
-    if (!in)
-        return Fail(ctx, "cannot open " + args[0]);
-    std::stringstream text;
-    text << in.rdbuf();
     Value doc;
     std::string error;
-    if (!json::Parse(text.str(), &doc, &error))
-        return Fail(ctx, args[0] + ": " + error);
+    if (!json::ParseFile(args[0], &doc, &error))
+        return Fail(ctx, error);
     CComboItemList list;
     if (!JsonToList(doc, list, &error))
         return Fail(ctx, args[0] + ": " + error);

@@ -14,10 +14,8 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -344,15 +342,10 @@ int RunPack(Context& ctx, const std::vector<std::string>& args)
     parser.Positional("IN.json", &in).Positional("OUT", &outPath);
     if (int rc = parser.Parse(ctx, args))
         return rc;
-    std::ifstream stream(in, std::ios::binary);
-    if (!stream)
-        return Fail(ctx, "cannot open " + in);
-    std::stringstream text;
-    text << stream.rdbuf();
     Value doc;
     std::string error;
-    if (!json::Parse(text.str(), &doc, &error))
-        return Fail(ctx, in + ": " + error);
+    if (!json::ParseFile(in, &doc, &error))
+        return Fail(ctx, error);
     if (!doc.is_object())
         return Fail(ctx, in + ": expected an object");
     Builder b;

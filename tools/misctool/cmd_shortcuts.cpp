@@ -5,9 +5,7 @@
 
 #include <toolkit/shortcuts.h>
 
-#include <fstream>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -119,15 +117,10 @@ int Pack(Context& ctx, const std::vector<std::string>& args)
 {
     if (args.size() != 2)
         return BadUsage(ctx, "pack needs IN.json OUT.acc");
-    std::ifstream in(args[0], std::ios::binary);
-    if (!in)
-        return Fail(ctx, "cannot open " + args[0]);
-    std::stringstream text;
-    text << in.rdbuf();
     Value doc;
     std::string error;
-    if (!json::Parse(text.str(), &doc, &error))
-        return Fail(ctx, args[0] + ": " + error);
+    if (!json::ParseFile(args[0], &doc, &error))
+        return Fail(ctx, error);
     const Value* list = doc.is_object() ? json::Find(doc, "shortcuts") : nullptr;
     if (!list || !list->is_array())
         return Fail(ctx, args[0] + ": expected {\"shortcuts\": [...]}");

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <exception>
+#include <fstream>
+#include <sstream>
 
 namespace misctool::json {
 
@@ -84,6 +86,21 @@ bool Parse(std::string_view text, Value* out, std::string* error)
         *error = e.what();
     }
     *out = Value();
+    return false;
+}
+
+bool ParseFile(const std::string& path, Value* out, std::string* error)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        *error = "cannot open " + path;
+        return false;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    if (Parse(text.str(), out, error))
+        return true;
+    *error = path + ": " + *error;
     return false;
 }
 

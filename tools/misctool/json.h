@@ -20,6 +20,9 @@ constexpr int kMaxDepth = 1000;
 
 // Parses a whole text; on failure answers false with "line L, column C: what" in *error.
 bool Parse(std::string_view text, Value* out, std::string* error);
+// Reads and parses a whole file; on failure answers false with "cannot open PATH" or
+// "PATH: line L, column C: what" in *error.
+bool ParseFile(const std::string& path, Value* out, std::string* error);
 // Objects and arrays on several lines (two spaces per level); arrays of scalars, and arrays of
 // short arrays of scalars, on one line. Everything outside printable ASCII is escaped.
 std::string Write(const Value& v);

@@ -6,19 +6,18 @@
 
 #include "win32/module.h"
 
-namespace {
+#include "frame_class.h"
 
-const char kFrameClass[] = "MiscFrameWnd";
-const char kViewClass[] = "MiscView";
+namespace framecls {
 
-void EnsureClass(const char* name, int background)
+void EnsureClass(const char* name, int background, UINT style)
 {
     WNDCLASSEXA probe{};
     if (GetClassInfoExA(nullptr, name, &probe))
         return;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wc.style = style;
     wc.lpfnWndProc = DefWindowProcA;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
@@ -26,15 +25,13 @@ void EnsureClass(const char* name, int background)
     RegisterClassExA(&wc);
 }
 
-// A resource in the current resource module or, failing that, in the extension libraries.
-template <typename Load>
-auto FromResources(Load load) -> decltype(load(HINSTANCE{}))
-{
-    auto found = load(AfxGetResourceHandle());
-    for (CDynLinkLibrary* lib = AfxGetFirstDynLinkLibrary(); !found && lib; lib = lib->m_pNextDLL)
-        found = load(lib->m_hResource);
-    return found;
-}
+} // namespace framecls
+
+namespace {
+
+const char kFrameClass[] = "MiscFrameWnd";
+const char kViewClass[] = "MiscView";
+constexpr UINT kFrameStyle = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
 
 bool IsCommandId(UINT id) { return id >= 1 && id < 0xF000; }
 
@@ -63,12 +60,12 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
 {
     HMENU menu = nullptr;
     if (lpszMenuName) {
-        menu = FromResources([&](HINSTANCE module) { return ::LoadMenuA(module, lpszMenuName); });
+        menu = MiscFromResourceModules([&](HINSTANCE module) { return ::LoadMenuA(module, lpszMenuName); });
         if (!menu)
             return FALSE;
     }
     if (!lpszClassName) {
-        EnsureClass(kFrameClass, COLOR_WINDOW);
+        framecls::EnsureClass(kFrameClass, COLOR_WINDOW, kFrameStyle);
         lpszClassName = kFrameClass;
     }
     // rectDefault holds CW_USEDEFAULT, whose differences would overflow: it means 640 x 480 at the
@@ -89,7 +86,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd)
 {
     CString title;
-    if (const char* text = FromResources([&](HINSTANCE module) { return MiscFindString(module, nIDResource); })) {
+    if (const char* text = MiscFromResourceModules([&](HINSTANCE module) { return MiscFindString(module, nIDResource); })) {
         std::string full = text;
         title = full.substr(0, full.find('\n')).c_str();
     }
@@ -103,7 +100,7 @@ BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
 {
     if (m_hAccelTable)
         return FALSE; // only once
-    m_hAccelTable = FromResources([&](HINSTANCE module) { return ::LoadAcceleratorsA(module, lpszResourceName); });
+    m_hAccelTable = MiscFromResourceModules([&](HINSTANCE module) { return ::LoadAcceleratorsA(module, lpszResourceName); });
     return m_hAccelTable != nullptr;
 }
 
@@ -219,7 +216,7 @@ BOOL CView::CreateInFrame(CFrameWnd* pFrame, CDocument* pDocument)
 {
     if (!pFrame || !pFrame->m_hWnd)
         return FALSE;
-    EnsureClass(kViewClass, COLOR_WINDOW);
+    framecls::EnsureClass(kViewClass, COLOR_WINDOW, kFrameStyle);
     m_pDocument = pDocument;
     CRect client;
     pFrame->GetClientRect(&client);

@@ -3,25 +3,12 @@
 // its view and document) before the main frame.
 #include "mfc/frame.h"
 
+#include "frame_class.h"
+
 namespace {
 
 const char kClientClass[] = "MiscMDIClient";
 const char kChildClass[] = "MiscMDIChild";
-
-void EnsureClass(const char* name, int background)
-{
-    WNDCLASSEXA probe{};
-    if (GetClassInfoExA(nullptr, name, &probe))
-        return;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
-    wc.lpszClassName = name;
-    RegisterClassExA(&wc);
-}
 
 // The MDI client: the document frames' parent, filling the frame's client area.
 class MDIClientWnd : public CWnd {
@@ -42,7 +29,7 @@ BOOL CMDIFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
 {
     if (!CFrameWnd::Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, lpszMenuName, dwExStyle))
         return FALSE;
-    EnsureClass(kClientClass, COLOR_APPWORKSPACE);
+    framecls::EnsureClass(kClientClass, COLOR_APPWORKSPACE, CS_DBLCLKS);
     auto* client = new MDIClientWnd;
     CRect area;
     GetClientRect(&area);
@@ -103,7 +90,7 @@ BOOL CMDIChildWnd::CreateChild(CMDIFrameWnd* parent, LPCTSTR title, const RECT& 
 {
     if (!parent || !parent->GetMDIClient() || !parent->GetMDIClient()->m_hWnd)
         return FALSE;
-    EnsureClass(kChildClass, COLOR_WINDOW);
+    framecls::EnsureClass(kChildClass, COLOR_WINDOW, CS_DBLCLKS);
     m_pMDIFrame = parent;
     if (!Create(kChildClass, title, WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPSIBLINGS, rect,
                 parent->GetMDIClient())) {

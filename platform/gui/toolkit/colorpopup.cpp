@@ -1,6 +1,8 @@
 // The toolkit's colour palette pop-up: layout, painting, input and its modal run.
 #include "toolkit/colorpopup.h"
 
+#include "window_class.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -44,17 +46,8 @@ public:
 
 void RegisterOnce()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    WNDCLASSA wc{};
-    wc.style = CS_SAVEBITS;
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = XT_COLORPOPUP_CLASS;
-    AfxRegisterClass(&wc);
-    MiscRegisterAutomationProvider(XT_COLORPOPUP_CLASS, std::make_shared<PopupProvider>());
+    static const bool registered = xtpkit::RegisterWindowClass(XT_COLORPOPUP_CLASS, CS_SAVEBITS, std::make_shared<PopupProvider>());
+    (void)registered;
 }
 
 CString Hex(COLORREF c)

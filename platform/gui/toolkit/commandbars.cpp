@@ -139,10 +139,10 @@ BOOL CXTPCommandBar::LoadToolBar(UINT id)
 {
     if (id == 0)
         id = m_barId;
-    const MiscResToolBar* res = xtpbars::FromResources([&](HINSTANCE m) { return MiscFindToolBar(m, id); });
+    const MiscResToolBar* res = MiscFromResourceModules([&](HINSTANCE m) { return MiscFindToolBar(m, id); });
     if (!res)
         return FALSE;
-    const bool hasBitmap = xtpbars::FromResources([&](HINSTANCE m) { return MiscFindBitmap(m, id); }) != nullptr;
+    const bool hasBitmap = MiscFromResourceModules([&](HINSTANCE m) { return MiscFindBitmap(m, id); }) != nullptr;
     m_controls.RemoveAll();
     m_images.clear();
     m_hot = m_pressed = -1;
@@ -157,7 +157,7 @@ BOOL CXTPCommandBar::LoadToolBar(UINT id)
         CString caption = XTPCommandTip(command);
         if (caption.IsEmpty() && m_bars && m_bars->GetMenuBar())
             if (CXTPControl* item = m_bars->GetMenuBar()->GetControls()->FindControl(xtpControlError, static_cast<int>(command), FALSE, TRUE))
-                caption = xtpbars::PlainCaption(item->GetCaption());
+                caption = XTPPlainCaption(item->GetCaption());
         CXTPControl* c = m_controls.Add(xtpControlButton, static_cast<int>(command), caption);
         c->SetBeginGroup(group);
         group = FALSE;
@@ -254,7 +254,7 @@ void CXTPPopupBar::SetTearOffPopup(LPCTSTR caption, UINT id, int width)
 
 BOOL CXTPMenuBar::LoadMenuBar(UINT id)
 {
-    HMENU menu = xtpbars::FromResources([&](HINSTANCE m) { return ::LoadMenuA(m, MAKEINTRESOURCEA(id)); });
+    HMENU menu = MiscFromResourceModules([&](HINSTANCE m) { return ::LoadMenuA(m, MAKEINTRESOURCEA(id)); });
     if (!menu)
         return FALSE;
     m_controls.RemoveAll();
@@ -383,7 +383,7 @@ namespace {
 
 CString CommandString(UINT id)
 {
-    const char* text = xtpbars::FromResources([&](HINSTANCE m) { return MiscFindString(m, id); });
+    const char* text = MiscFromResourceModules([&](HINSTANCE m) { return MiscFindString(m, id); });
     return text ? CString(text) : CString();
 }
 
@@ -401,4 +401,18 @@ CString XTPCommandTip(UINT id)
     CString s = CommandString(id);
     const int nl = s.Find('\n');
     return nl >= 0 ? s.Mid(nl + 1) : CString();
+}
+
+CString XTPPlainCaption(LPCTSTR caption)
+{
+    CString out;
+    for (const char* p = caption ? caption : ""; *p && *p != '\t'; ++p) {
+        if (*p == '&') {
+            if (p[1] != '&')
+                continue;
+            ++p;
+        }
+        out += *p;
+    }
+    return out;
 }

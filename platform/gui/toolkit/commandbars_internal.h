@@ -6,18 +6,6 @@
 
 namespace xtpbars {
 
-// A resource of the current resource module or, failing that, of the extension libraries.
-template <typename Load>
-auto FromResources(Load load) -> decltype(load(HINSTANCE{}))
-{
-    auto found = load(AfxGetResourceHandle());
-    for (CDynLinkLibrary* lib = AfxGetFirstDynLinkLibrary(); !found && lib; lib = lib->m_pNextDLL)
-        found = load(lib->m_hResource);
-    return found;
-}
-
-// A caption as a person reads it: '&' of mnemonics removed, the accelerator text after a tab cut.
-CString PlainCaption(const CString& caption);
 // The extent of a text in the bars' font.
 CSize TextExtent(const CString& text);
 // Whether a control shows its caption on a tool bar with these options.

@@ -17,27 +17,12 @@ constexpr int kIconPad = 7;      // added to the icon in a button
 
 namespace xtpbars {
 
-CString PlainCaption(const CString& caption)
-{
-    CString out;
-    const char* s = caption.GetString();
-    for (int i = 0; s[i] && s[i] != '\t'; ++i) {
-        if (s[i] == '&') {
-            if (s[i + 1] != '&')
-                continue;
-            ++i;
-        }
-        out += s[i];
-    }
-    return out;
-}
-
 CSize TextExtent(const CString& text)
 {
     HDC dc = ::GetDC(nullptr);
     HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(DEFAULT_GUI_FONT));
     SIZE size{};
-    const CString plain = PlainCaption(text);
+    const CString plain = XTPPlainCaption(text);
     ::GetTextExtentPoint32A(dc, plain.IsEmpty() ? " " : plain.GetString(), plain.IsEmpty() ? 1 : plain.GetLength(), &size);
     if (plain.IsEmpty())
         size.cx = 0;

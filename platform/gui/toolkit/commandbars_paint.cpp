@@ -36,7 +36,7 @@ COLORREF GlyphColor(int id)
 
 char GlyphLetter(const CXTPControl* c)
 {
-    CString text = xtpbars::PlainCaption(c->GetCaption());
+    CString text = XTPPlainCaption(c->GetCaption());
     if (text.IsEmpty() && c->GetID() > 0)
         text = XTPCommandTip(static_cast<UINT>(c->GetID()));
     for (int i = 0; i < text.GetLength(); ++i)
@@ -51,7 +51,7 @@ BOOL DrawBitmapIcon(CDC* dc, const CRect& at, const CXTPCommandBar* bar, const C
     if (image < 0)
         return FALSE;
     const UINT id = bar->GetBitmapID();
-    HBITMAP bitmap = xtpbars::FromResources([&](HINSTANCE m) {
+    HBITMAP bitmap = MiscFromResourceModules([&](HINSTANCE m) {
         return MiscFindBitmap(m, id) ? ::LoadBitmapA(m, MAKEINTRESOURCEA(id)) : HBITMAP{};
     });
     if (!bitmap)
@@ -136,7 +136,7 @@ void DrawControl(CDC* dc, const CXTPCommandBar* bar, int index, const CXTPContro
     if (caption) {
         dc->SetTextColor(pm->GetControlTextColor(state));
         const UINT align = textOnly || c->GetStyle() != xtpButtonIconAndCaption ? DT_CENTER : DT_LEFT;
-        dc->DrawText(xtpbars::PlainCaption(c->GetCaption()), &text, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        dc->DrawText(XTPPlainCaption(c->GetCaption()), &text, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
 }
 

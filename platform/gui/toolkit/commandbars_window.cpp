@@ -2,6 +2,8 @@
 // run of its pop-ups, update-UI), the dock bars holding them, and their automation provider.
 #include "toolkit/commandbars.h"
 
+#include "window_class.h"
+
 #include "commandbars_internal.h"
 #include "toolkit/frame.h"
 #include "toolkit/paintmanager.h"
@@ -225,7 +227,7 @@ public:
             s.text = "More";
             r.left = r.right - xtpbars::kArrowWidth;
         } else {
-            s.text = xtpbars::PlainCaption(c->GetCaption()).GetString();
+            s.text = XTPPlainCaption(c->GetCaption()).GetString();
             if (s.text.empty() && c->GetID() > 0)
                 s.text = XTPCommandTip(static_cast<UINT>(c->GetID())).GetString();
             if (xtpbars::IsSplit(c))
@@ -246,19 +248,9 @@ namespace xtpbars {
 
 void RegisterClasses()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    for (const char* name : {XTP_TOOLBAR_CLASS, XTP_DOCKBAR_CLASS}) {
-        WNDCLASSA wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = name;
-        AfxRegisterClass(&wc);
-    }
-    MiscRegisterAutomationProvider(XTP_TOOLBAR_CLASS, std::make_shared<BarProvider>());
+    static const bool registered = xtpkit::RegisterWindowClass(XTP_TOOLBAR_CLASS, CS_DBLCLKS, std::make_shared<BarProvider>()) &&
+                                   xtpkit::RegisterWindowClass(XTP_DOCKBAR_CLASS, CS_DBLCLKS);
+    (void)registered;
 }
 
 CWnd* CreateBarWindow(CXTPCommandBar* bar, CWnd* dockBar)

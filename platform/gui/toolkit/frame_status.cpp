@@ -2,6 +2,8 @@
 // description of the control under the mouse.
 #include "toolkit/frame.h"
 
+#include "window_class.h"
+
 #include "commandbars_internal.h"
 #include "toolkit/paintmanager.h"
 #include "win32/automation.h"
@@ -47,16 +49,8 @@ public:
 
 void RegisterOnce()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = XTP_STATUSBAR_CLASS;
-    AfxRegisterClass(&wc);
-    MiscRegisterAutomationProvider(XTP_STATUSBAR_CLASS, std::make_shared<StatusProvider>());
+    static const bool registered = xtpkit::RegisterWindowClass(XTP_STATUSBAR_CLASS, 0, std::make_shared<StatusProvider>());
+    (void)registered;
 }
 
 } // namespace
@@ -77,7 +71,7 @@ BOOL CXTPStatusBar::Create(CFrameWnd* frame, const UINT* indicators, int count)
     m_panes.clear();
     for (int i = 0; i < count; ++i) {
         const UINT id = indicators[i];
-        CString text = id == 0 ? m_idleText : CString(xtpbars::FromResources([&](HINSTANCE m) { return MiscFindString(m, id); }));
+        CString text = id == 0 ? m_idleText : CString(MiscFromResourceModules([&](HINSTANCE m) { return MiscFindString(m, id); }));
         m_panes.push_back({id, text, CRect()});
     }
     if (m_panes.empty())

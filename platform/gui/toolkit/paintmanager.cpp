@@ -174,7 +174,9 @@ void CXTPPaintManager::FillStatusBar(CDC* dc, const CRect& rect)
 
 void CXTPPaintManager::DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL vertical)
 {
-    MiscCurrentTheme().DrawGripper(dc->GetSafeHdc(), rect, vertical != FALSE);
+    // The window system's gripper is told which way its line runs: across a vertical bar, along
+    // the short side of a horizontal one.
+    MiscCurrentTheme().DrawGripper(dc->GetSafeHdc(), rect, vertical == FALSE);
 }
 
 void CXTPPaintManager::DrawPopupBarGripper(CDC* dc, const CRect& rect)
@@ -353,20 +355,27 @@ void CXTPOfficeTheme::DrawCommandBarSeparator(CDC* dc, const CRect& rect, BOOL v
     Fill(dc, line, GetXtremeColor(XTP_COLOR_SEPARATOR));
 }
 
+bool CXTPPaintManager::HighlightColors(UINT state, int* face, int* border)
+{
+    *face = -1;
+    *border = XTP_COLOR_HIGHLIGHT_BORDER;
+    if (state & MISC_TS_PRESSED) {
+        *face = XTP_COLOR_HIGHLIGHT_PUSHED;
+        *border = XTP_COLOR_HIGHLIGHT_PUSHED_BORDER;
+    } else if (state & MISC_TS_HOT) {
+        *face = XTP_COLOR_HIGHLIGHT;
+    } else if (state & MISC_TS_CHECKED) {
+        *face = XTP_COLOR_HIGHLIGHT_CHECKED;
+        *border = XTP_COLOR_HIGHLIGHT_CHECKED_BORDER;
+    }
+    return *face >= 0;
+}
+
 void CXTPOfficeTheme::DrawControlFace(CDC* dc, const CRect& rect, UINT state)
 {
     // Flat: a face in the highlight tint, framed in the highlight colour.
-    int face = -1, border = XTP_COLOR_HIGHLIGHT_BORDER;
-    if (state & MISC_TS_PRESSED) {
-        face = XTP_COLOR_HIGHLIGHT_PUSHED;
-        border = XTP_COLOR_HIGHLIGHT_PUSHED_BORDER;
-    } else if (state & MISC_TS_HOT) {
-        face = XTP_COLOR_HIGHLIGHT;
-    } else if (state & MISC_TS_CHECKED) {
-        face = XTP_COLOR_HIGHLIGHT_CHECKED;
-        border = XTP_COLOR_HIGHLIGHT_CHECKED_BORDER;
-    }
-    if (face < 0)
+    int face, border;
+    if (!HighlightColors(state, &face, &border))
         return;
     Fill(dc, rect, GetXtremeColor(face));
     Frame(dc, rect, GetXtremeColor(border));
@@ -434,17 +443,8 @@ void CXTPOffice2003Theme::DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL
 void CXTPOffice2003Theme::DrawControlFace(CDC* dc, const CRect& rect, UINT state)
 {
     // Hot and pressed faces are gradients of their colour, framed like the flat look.
-    int face = -1, border = XTP_COLOR_HIGHLIGHT_BORDER;
-    if (state & MISC_TS_PRESSED) {
-        face = XTP_COLOR_HIGHLIGHT_PUSHED;
-        border = XTP_COLOR_HIGHLIGHT_PUSHED_BORDER;
-    } else if (state & MISC_TS_HOT) {
-        face = XTP_COLOR_HIGHLIGHT;
-    } else if (state & MISC_TS_CHECKED) {
-        face = XTP_COLOR_HIGHLIGHT_CHECKED;
-        border = XTP_COLOR_HIGHLIGHT_CHECKED_BORDER;
-    }
-    if (face < 0)
+    int face, border;
+    if (!HighlightColors(state, &face, &border))
         return;
     const COLORREF c = GetXtremeColor(face);
     dc->FillGradientRect(&rect, Mix(c, RGB(255, 255, 255), 40), c, FALSE);

@@ -2,6 +2,8 @@
 // mouse (hot and pressed items, dragging, the hide timer) and the notifications to the parent.
 #include "toolkit/popupcontrol.h"
 
+#include "window_class.h"
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -55,16 +57,8 @@ public:
 
 void RegisterOnce()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = XTP_POPUPCONTROL_CLASS;
-    AfxRegisterClass(&wc);
-    MiscRegisterAutomationProvider(XTP_POPUPCONTROL_CLASS, std::make_shared<PopupProvider>());
+    static const bool registered = xtpkit::RegisterWindowClass(XTP_POPUPCONTROL_CLASS, 0, std::make_shared<PopupProvider>());
+    (void)registered;
 }
 
 // Where a pop-up goes when nobody placed it: the main window's lower-right corner, or the work

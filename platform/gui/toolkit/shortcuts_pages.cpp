@@ -35,22 +35,6 @@ const MiscResDialog kCommandsTemplate = {
     XTP_IDD_PAGE_COMMANDS, kPage, 0, 0, 0, 240, 173, "Commands", "MS Shell Dlg", 8, nullptr,
     kCommandsControls, static_cast<int>(sizeof(kCommandsControls) / sizeof(kCommandsControls[0]))};
 
-// The caption without mnemonic markers ("&File" -> "File", "&&" -> "&") and without the key text
-// a menu item shows after a tab.
-CString CleanCaption(LPCTSTR caption)
-{
-    CString out;
-    for (const char* p = caption ? caption : ""; *p && *p != '\t'; ++p) {
-        if (*p == '&') {
-            if (p[1] != '&')
-                continue;
-            ++p;
-        }
-        out += *p;
-    }
-    return out;
-}
-
 } // namespace
 
 // ---- Categories ----
@@ -70,7 +54,7 @@ BOOL CXTPCustomizeCategories::AddCommand(LPCTSTR category, UINT id, LPCTSTR capt
     for (const auto& command : target->commands)
         if (command.first == id)
             return TRUE;
-    target->commands.emplace_back(id, CleanCaption(caption));
+    target->commands.emplace_back(id, XTPPlainCaption(caption));
     return TRUE;
 }
 

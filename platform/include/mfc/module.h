@@ -59,6 +59,17 @@ HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE hInstResource);
 HINSTANCE AfxGetInstanceHandle();
 
+// A resource of the current resource module or, failing that, of the extension libraries in
+// their chain order: `load(module)` answers it, or null (0) to go on.
+template <typename Load>
+auto MiscFromResourceModules(Load load) -> decltype(load(HINSTANCE{}))
+{
+    auto found = load(AfxGetResourceHandle());
+    for (CDynLinkLibrary* lib = AfxGetFirstDynLinkLibrary(); !found && lib; lib = lib->m_pNextDLL)
+        found = load(lib->m_hResource);
+    return found;
+}
+
 // Finds string resource `id`: the current resource handle first, then every library of the chain
 // in order (non-system libraries before system ones), then every registered module. Null when
 // no module has it. The text lives as long as its module stays registered.

@@ -357,6 +357,9 @@ UINT XTPHashKey(LPCTSTR text);
 // the part before the first '\n' (the status-bar text) or after it (the tip, also the button's
 // caption when it has none); empty when there is none.
 CString XTPCommandDescription(UINT id);
+// A caption as a person reads it: mnemonic markers removed ("&File" -> "File", "&&" -> "&") and
+// the key text a menu item shows after a tab cut off.
+CString XTPPlainCaption(LPCTSTR caption);
 CString XTPCommandTip(UINT id);
 
 MISC_PUBLIC_END

@@ -135,6 +135,10 @@ public:
     CXTPPaintManagerColorGradient m_clrStatusBar;
 
 protected:
+    // The colour indices of a highlighted control's face and frame for `state` (pressed before
+    // hot before checked); false when the control is not highlighted.
+    static bool HighlightColors(UINT state, int* face, int* border);
+
     XTPPaintTheme m_theme = xtpThemeCustom;
     XTP_COMMANDBARS_ICONSINFO m_iconsInfo;
     COLORREF m_colors[XTP_COLOR_COUNT] = {};

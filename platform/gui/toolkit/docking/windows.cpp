@@ -2,6 +2,8 @@
 // window), floating frames and splitters.
 #include "windows.h"
 
+#include "../window_class.h"
+
 #include <algorithm>
 
 using docking::GroupParts;
@@ -18,14 +20,8 @@ void RegisterClasses()
     const char* names[] = {XTP_DOCKINGPANE_GROUP_CLASS, XTP_DOCKINGPANE_FLOAT_CLASS, XTP_DOCKINGPANE_SPLITTER_CLASS,
                            XTP_DOCKINGPANE_PANEL_CLASS, XTP_DOCKINGPANE_SLIDE_CLASS, XTP_DOCKINGPANE_STICKER_CLASS,
                            XTP_DOCKINGPANE_CONTEXT_CLASS};
-    for (const char* name : names) {
-        WNDCLASSA wc{};
-        wc.style = name == names[0] ? CS_DBLCLKS : 0;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = name;
-        AfxRegisterClass(&wc);
-    }
+    for (const char* name : names)
+        xtpkit::RegisterWindowClass(name, name == names[0] ? CS_DBLCLKS : 0);
     RegisterAutomation();
 }
 
