@@ -97,6 +97,9 @@ bool CFrameHostFrame::CreatePanes()
     if (!m_piecesList.Create(style, CRect(0, 0, 10, 10), this, 100) ||
         !m_propertiesList.Create(style, CRect(0, 0, 10, 10), this, 101))
         return false;
+    CFont* font = CFont::FromHandle(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+    m_piecesList.SetFont(font);
+    m_propertiesList.SetFont(font);
     for (const char* p : kPieces)
         m_piecesList.AddString(p);
     for (const char* p : kProperties)

@@ -58,10 +58,10 @@ protected:
         AfxSetResourceHandle(saved);
     }
     // A frame of the sample resources with a menu bar, the sample tool bar and a second bar.
-    Frame* Make()
+    Frame* Make(DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE)
     {
         frame = new Frame;
-        EXPECT_TRUE(frame->LoadFrame(kMenu, WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+        EXPECT_TRUE(frame->LoadFrame(kMenu, style));
         frameWnd = frame->m_hWnd;
         EXPECT_TRUE(frame->InitCommandBars());
         bars = frame->GetCommandBars();
@@ -256,6 +256,22 @@ TEST_F(CommandBarsTest, TheStatusBarShowsTheHotControlsDescription)
     EXPECT_STREQ(status->GetPaneText(0), "Makes a new pattern");
     MiscSendMouse(standard->GetWindow()->m_hWnd, WM_MOUSEMOVE, 1, 1);
     EXPECT_STREQ(status->GetPaneText(0), "Ready") << "off the controls: the idle text";
+}
+
+TEST_F(CommandBarsTest, AFrameMadeHiddenKeepsRoomForItsStatusBar)
+{
+    Make(WS_OVERLAPPEDWINDOW);
+    const UINT panes[] = {0};
+    ASSERT_TRUE(frame->CreateStatusBar(frame, panes, 1));
+    frame->ShowWindow(SW_SHOW);
+    MiscSettle();
+    CXTPStatusBar* status = XTPGetFrameStatusBar(frame);
+    ASSERT_NE(status, nullptr);
+    CRect client;
+    frame->GetClientRect(&client);
+    EXPECT_EQ(InFrame(status).bottom, client.bottom);
+    EXPECT_EQ(InFrame(status).Height(), status->GetHeight());
+    EXPECT_EQ(InFrame(view).bottom, InFrame(status).top);
 }
 
 TEST_F(CommandBarsTest, AThemeChangeRepaintsTheBars)

@@ -134,7 +134,9 @@ void DrawControl(CDC* dc, const CXTPCommandBar* bar, int index, const CXTPContro
             text.top = iconTop + 17;
     }
     if (caption) {
-        dc->SetTextColor(pm->GetControlTextColor(state));
+        // The menu bar's items at rest have a colour of their own (light on the dark themes).
+        const bool atRest = !(state & (MISC_TS_HOT | MISC_TS_PRESSED | MISC_TS_DISABLED));
+        dc->SetTextColor(menuBar && atRest ? pm->GetXtremeColor(XTP_COLOR_MENUBAR_TEXT) : pm->GetControlTextColor(state));
         const UINT align = textOnly || c->GetStyle() != xtpButtonIconAndCaption ? DT_CENTER : DT_LEFT;
         dc->DrawText(XTPPlainCaption(c->GetCaption()), &text, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }

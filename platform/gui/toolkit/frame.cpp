@@ -49,7 +49,8 @@ void CXTPCommandBarsSiteBase::LayoutFrame(CFrameWnd* frame)
         return;
     CRect rest;
     frame->GetClientRect(&rest);
-    if (auto* status = dynamic_cast<CXTPStatusBar*>(m_statusBar); status && status->m_hWnd && status->IsWindowVisible()) {
+    if (auto* status = dynamic_cast<CXTPStatusBar*>(m_statusBar); status && status->m_hWnd && (status->GetStyle() & WS_VISIBLE)) {
+        // Its own style: the frame itself may not be shown yet.
         const int h = status->GetHeight();
         status->MoveWindow(rest.left, rest.bottom - h, rest.Width(), h, TRUE);
         rest.bottom -= h;

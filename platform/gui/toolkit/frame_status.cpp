@@ -154,7 +154,10 @@ void CXTPStatusBar::OnPaint()
     pm->FillStatusBar(&dc, client);
     HGDIOBJ oldFont = ::SelectObject(dc.GetSafeHdc(), ::GetStockObject(DEFAULT_GUI_FONT));
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(pm->GetXtremeColor(XTP_COLOR_STATUSBAR_TEXT));
+    // Text on a dark face (the strong gradients) takes the look's colour for text on dark faces.
+    const COLORREF face = dc.GetPixel(client.left + 2, client.top + client.Height() / 2);
+    const bool dark = GetRValue(face) * 3 + GetGValue(face) * 6 + GetBValue(face) < 1000;
+    dc.SetTextColor(pm->GetXtremeColor(dark ? XTP_COLOR_CAPTION_TEXT : XTP_COLOR_STATUSBAR_TEXT));
     const COLORREF border = pm->GetXtremeColor(XTP_COLOR_STATUSBAR_BORDER);
     for (size_t i = 0; i < m_panes.size(); ++i) {
         CRect r = m_panes[i].rect;
