@@ -19,7 +19,6 @@ TEST_F(AppTest, ProfileValuesGoToTheApplicationsProfileFile)
     CWinApp app("Tester");
     EXPECT_EQ(AfxGetApp(), &app);
     EXPECT_STREQ(AfxGetAppName(), "Tester");
-    EXPECT_STREQ(app.m_pszProfileName, "Tester.INI");
     std::string file = misc_test::MakeTempDir("app") + "/tester.ini";
     std::free(const_cast<char*>(app.m_pszProfileName));
     app.m_pszProfileName = strdup(file.c_str());
@@ -33,6 +32,21 @@ TEST_F(AppTest, ProfileValuesGoToTheApplicationsProfileFile)
     app.WriteProfileString("Pane", "Long", longValue.c_str());
     EXPECT_EQ(app.GetProfileString("Pane", "Long").GetLength(), 1000);
     EXPECT_NE(misc_test::ReadFile(file).find("Style=-3"), std::string::npos);
+}
+
+TEST_F(AppTest, ItsOwnProfileLivesInThePerUserDataFolder)
+{
+    const std::string data = misc_test::MakeTempDir("appdata") + "/not/yet";
+    const std::string saved = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    {
+        CWinApp app("Cut/Planner");
+        EXPECT_EQ(std::string(app.m_pszProfileName), data + "/Cut_Planner.INI");
+        EXPECT_TRUE(app.WriteProfileInt("Panes", "ShowDelay", 4));
+        EXPECT_EQ(app.GetProfileInt("Panes", "ShowDelay", 0), 4u);
+    }
+    setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    EXPECT_NE(misc_test::ReadFile(data + "/Cut_Planner.INI").find("ShowDelay=4"), std::string::npos);
 }
 
 TEST_F(AppTest, TheMainWindowIsForgottenWhenItIsDestroyed)

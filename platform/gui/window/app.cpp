@@ -1,6 +1,7 @@
 // CWinThread and CWinApp: the application object, its main window, its message loop and its
 // profile.
 #include "mfc/app.h"
+#include "win32/system.h"
 #include "window/wndsys.h"
 
 #include <cstdio>
@@ -19,6 +20,19 @@ CWinApp*& CurrentApp()
 }
 
 char* Duplicate(const std::string& text) { return strdup(text.c_str()); }
+
+// The application's own profile: "<name>.INI" in the per-user data folder (made when missing, as
+// it always exists on Windows). Separators in the name become '_'.
+std::string DefaultProfileFile(std::string name)
+{
+    for (char& c : name)
+        if (c == '/' || c == '\\')
+            c = '_';
+    char folder[MAX_PATH] = {};
+    if (!::SHGetSpecialFolderPathA(nullptr, folder, CSIDL_APPDATA, TRUE))
+        return name + ".INI";
+    return std::string(folder) + "/" + name + ".INI";
+}
 
 // The settle loop's idle step outside modal loops.
 BOOL ThreadIdle(LONG count)
@@ -98,7 +112,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
     std::string name = lpszAppName ? lpszAppName : MiscGetAppTitle();
     m_pszAppName = Duplicate(name);
     m_pszExeName = Duplicate(MiscGetAppTitle());
-    m_pszProfileName = Duplicate(name + ".INI");
+    m_pszProfileName = Duplicate(DefaultProfileFile(name));
     m_hInstance = AfxGetInstanceHandle();
     CurrentApp() = this;
 }

@@ -2,7 +2,9 @@
 // The MFC application objects, as far as a library needs them: CWinThread and CWinApp with the
 // application's name, main window and profile. The profile functions of CWinApp read and write
 // the private profile file named by m_pszProfileName (default "<application name>.INI" in the
-// Windows folder, see win32/profile.h); SetRegistryKey only records the key, since the port keeps
+// per-user data folder, CSIDL_APPDATA of win32/system.h, made when missing); a host may name
+// another file, a bare name then lying in the Windows folder (win32/profile.h). SetRegistryKey
+// only records the key, since the port keeps
 // application settings in profile files.
 #include "mfc/string.h"
 #include "mfc/wnd.h"
