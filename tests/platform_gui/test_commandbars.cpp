@@ -140,6 +140,29 @@ TEST_F(CommandBarsTest, ClickingButtonsAndMenusSendsCommandsToTheFrame)
     EXPECT_EQ(Commands(), (std::vector<UINT>{kOpen}));
 }
 
+TEST_F(CommandBarsTest, AltWithAMnemonicOpensTheMenuBarsPopup)
+{
+    Make();
+    MiscScriptedUser user;
+    // Alt+E opens Edit (the pop-up holds Cut), not File; the File pop-up with Alt+F after it.
+    user.Expect(
+        MiscModalKind::PopupMenu, [](const MiscModal& m) { return m.text.find("Cut") != std::string::npos; },
+        [](MiscModal& m) { MiscChooseMenuItem(m.hwnd, kCut); }, "the Edit menu");
+    user.Expect(MiscModalKind::PopupMenu, nullptr, [](MiscModal& m) { MiscChooseMenuItem(m.hwnd, kOpen); }, "the File menu");
+    MiscPressKeyWith('E', MISC_MOD_ALT, view->m_hWnd);
+    MiscSettle();
+    MiscPressKeyWith('F', MISC_MOD_ALT, view->m_hWnd);
+    MiscSettle();
+    EXPECT_TRUE(user.AllDone()) << user.Report();
+    EXPECT_EQ(Commands(), (std::vector<UINT>{kCut, kOpen}));
+    EXPECT_EQ(bars->GetMenuBar()->GetPressedIndex(), -1) << "the item is released when its menu closes";
+    // A letter no caption marks, or with Ctrl held, opens nothing.
+    MiscPressKeyWith('Q', MISC_MOD_ALT, view->m_hWnd);
+    MiscPressKeyWith('F', MISC_MOD_ALT | MISC_MOD_CONTROL, view->m_hWnd);
+    MiscSettle();
+    EXPECT_EQ(Commands(), (std::vector<UINT>{kCut, kOpen}));
+}
+
 TEST_F(CommandBarsTest, UpdateHandlersEnableTheButtons)
 {
     Make();

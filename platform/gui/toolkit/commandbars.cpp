@@ -416,3 +416,14 @@ CString XTPPlainCaption(LPCTSTR caption)
     }
     return out;
 }
+
+char XTPCaptionMnemonic(LPCTSTR caption)
+{
+    for (const char* p = caption ? caption : ""; *p && *p != '\t'; ++p)
+        if (*p == '&') {
+            if (p[1] != '&')
+                return p[1] >= 'a' && p[1] <= 'z' ? static_cast<char>(p[1] - 'a' + 'A') : p[1];
+            ++p;
+        }
+    return 0;
+}

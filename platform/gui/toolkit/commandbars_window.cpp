@@ -59,20 +59,13 @@ public:
         CXTPControl* c = m_bar->GetControls()->GetAt(hit);
         if (!c || !c->GetEnabled())
             return;
+        if (xtpbars::IsPopup(c) || (xtpbars::IsSplit(c) && arrow)) {
+            m_bar->PopupControl(hit);
+            return;
+        }
         m_bar->SetHotIndex(hit);
         m_bar->SetPressedIndex(hit, arrow);
         Invalidate();
-        if (xtpbars::IsPopup(c) || (xtpbars::IsSplit(c) && arrow)) {
-            UpdateWindow();
-            // The pop-up runs modally; the bar may change meanwhile (a command rebuilds it).
-            m_bar->ExecuteControl(c, TRUE);
-            if (m_bar) {
-                m_bar->SetPressedIndex(-1, FALSE);
-                m_bar->SetHotIndex(-1);
-                Invalidate();
-            }
-            return;
-        }
         SetCapture();
     }
     afx_msg void OnLButtonUp(UINT, CPoint point)
@@ -337,6 +330,30 @@ private:
 };
 
 } // namespace
+
+BOOL CXTPCommandBar::PopupControl(int index)
+{
+    CXTPControl* c = m_controls.GetAt(index);
+    if (!c || !c->IsVisible() || !c->GetEnabled() || !(xtpbars::IsPopup(c) || xtpbars::IsSplit(c)))
+        return FALSE;
+    SetHotIndex(index);
+    SetPressedIndex(index, xtpbars::IsSplit(c));
+    const HWND wnd = m_wnd ? m_wnd->m_hWnd : nullptr;
+    if (wnd) {
+        ::InvalidateRect(wnd, nullptr, TRUE);
+        ::UpdateWindow(wnd);
+    }
+    // The pop-up runs modally; the bar may go meanwhile (a command rebuilds the bars): it is
+    // touched afterwards only while its window still shows it.
+    ExecuteControl(c, TRUE);
+    if (!wnd || (::IsWindow(wnd) && BarOf(wnd) == this)) {
+        SetPressedIndex(-1, FALSE);
+        SetHotIndex(-1);
+        if (wnd)
+            ::InvalidateRect(wnd, nullptr, TRUE);
+    }
+    return TRUE;
+}
 
 void CXTPCommandBar::ExecuteControl(CXTPControl* control, BOOL arrowPart)
 {

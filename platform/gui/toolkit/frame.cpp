@@ -108,6 +108,24 @@ void ShowStatusText(CFrameWnd* site, const CString& text)
 
 } // namespace xtpbars
 
+BOOL CXTPCommandBarsSiteBase::TranslateMenuMnemonic(const MSG* msg)
+{
+    if (!m_bars || !msg || msg->message != WM_SYSKEYDOWN || ::GetKeyState(VK_CONTROL) < 0)
+        return FALSE;
+    const WPARAM vk = msg->wParam;
+    if (!((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')))
+        return FALSE;
+    CXTPMenuBar* menu = m_bars->GetMenuBar();
+    if (!menu || !menu->IsVisible())
+        return FALSE;
+    for (int i = 0; i < menu->GetControls()->GetCount(); ++i) {
+        const CXTPControl* c = menu->GetControls()->GetAt(i);
+        if (c->IsVisible() && c->GetEnabled() && static_cast<WPARAM>(XTPCaptionMnemonic(c->GetCaption())) == vk)
+            return menu->PopupControl(i);
+    }
+    return FALSE;
+}
+
 namespace {
 
 // A look changed: lay out again and repaint the frame with everything in it.
@@ -128,6 +146,11 @@ END_MESSAGE_MAP()
 CXTPFrameWnd::CXTPFrameWnd() = default;
 CXTPFrameWnd::~CXTPFrameWnd() = default;
 
+BOOL CXTPFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    return CFrameWnd::PreTranslateMessage(pMsg) || TranslateMenuMnemonic(pMsg);
+}
+
 void CXTPFrameWnd::RecalcLayout(BOOL)
 {
     LayoutFrame(this);
@@ -147,6 +170,11 @@ END_MESSAGE_MAP()
 
 CXTPMDIFrameWnd::CXTPMDIFrameWnd() = default;
 CXTPMDIFrameWnd::~CXTPMDIFrameWnd() = default;
+
+BOOL CXTPMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    return CMDIFrameWnd::PreTranslateMessage(pMsg) || TranslateMenuMnemonic(pMsg);
+}
 
 void CXTPMDIFrameWnd::RecalcLayout(BOOL)
 {

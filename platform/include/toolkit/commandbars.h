@@ -188,6 +188,9 @@ public:
     // split button's arrow part, opens the control's pop-up bar as a menu (its command goes to
     // the site).
     void ExecuteControl(CXTPControl* control, BOOL arrowPart = FALSE);
+    // Opens the pop-up of control `index` as a click does: the control shown pressed while its
+    // menu runs. FALSE for a hidden or disabled control, or one without a pop-up.
+    BOOL PopupControl(int index);
     // Enables and checks the controls through the site's update handlers (the frame's command
     // route); TRUE when one changed.
     BOOL UpdateCommandUI(BOOL disableIfNoHandler = TRUE);
@@ -360,6 +363,8 @@ CString XTPCommandDescription(UINT id);
 // A caption as a person reads it: mnemonic markers removed ("&File" -> "File", "&&" -> "&") and
 // the key text a menu item shows after a tab cut off.
 CString XTPPlainCaption(LPCTSTR caption);
+// The upper-case character after a caption's mnemonic marker ("&File" -> 'F'), or 0.
+char XTPCaptionMnemonic(LPCTSTR caption);
 CString XTPCommandTip(UINT id);
 
 MISC_PUBLIC_END

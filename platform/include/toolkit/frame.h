@@ -69,6 +69,10 @@ public:
     // edges, then the frame's layout hook (the docking panes); the view (AFX_IDW_PANE_FIRST)
     // gets what is left.
     void LayoutFrame(CFrameWnd* frame);
+    // Alt with a letter or digit (WM_SYSKEYDOWN, Ctrl up) opens the menu bar's pop-up whose
+    // caption has that mnemonic; TRUE when one was opened. The frames call it after their
+    // accelerators, so an accelerator on the same keys wins.
+    BOOL TranslateMenuMnemonic(const MSG* msg);
 
 protected:
     friend void XTPSetFrameLayoutHook(CFrameWnd* frame, std::function<void(CRect& remaining)> hook);
@@ -83,6 +87,7 @@ class CXTPFrameWnd : public CFrameWnd, public CXTPCommandBarsSiteBase {
 public:
     CXTPFrameWnd();
     ~CXTPFrameWnd() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL InitCommandBars() { return CXTPCommandBarsSiteBase::InitCommandBars(this); }
     // Bars along the edges, then the docking panes (CXTPDockingPaneManager), the view in what
     // is left.
@@ -99,6 +104,7 @@ class CXTPMDIFrameWnd : public CMDIFrameWnd, public CXTPCommandBarsSiteBase {
 public:
     CXTPMDIFrameWnd();
     ~CXTPMDIFrameWnd() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL InitCommandBars() { return CXTPCommandBarsSiteBase::InitCommandBars(this); }
     void RecalcLayout(BOOL bNotify = TRUE) override;
 
