@@ -163,6 +163,31 @@ TEST_F(CommandBarsTest, AltWithAMnemonicOpensTheMenuBarsPopup)
     EXPECT_EQ(Commands(), (std::vector<UINT>{kCut, kOpen}));
 }
 
+TEST_F(CommandBarsTest, ButtonsShowTheirCommandsTipWhenTheMouseRests)
+{
+    Make();
+    auto tipOver = [&](CXTPToolBar* bar, int index) {
+        const CRect r = bar->GetControls()->GetAt(index)->GetRect();
+        MiscSendMouse(bar->GetWindow()->m_hWnd, WM_MOUSEMOVE, r.CenterPoint().x, r.CenterPoint().y);
+        MiscAdvanceClock(::GetDoubleClickTime() * 2);
+        HWND tip = ::FindWindowA(TOOLTIPS_CLASSA, nullptr);
+        char text[80] = {};
+        if (tip && ::IsWindowVisible(tip))
+            ::GetWindowTextA(tip, text, sizeof text);
+        MiscSendMouse(frame->m_hWnd, WM_MOUSEMOVE, 1, 1);
+        MiscAdvanceClock(::GetDoubleClickTime() * 2);
+        return std::string(text);
+    };
+    // The sample resources give New no tip: the button is named after its menu item.
+    EXPECT_EQ(tipOver(standard, 0), "New");
+    EXPECT_EQ(tipOver(extra, 0), "Copy");
+    // A control without a tip in the resources shows its caption; tips follow the controls when
+    // the bars are laid out again.
+    extra->GetControls()->Add(xtpControlButton, 4242, "&Paste here");
+    frame->RecalcLayout();
+    EXPECT_EQ(tipOver(extra, 1), "Paste here");
+}
+
 TEST_F(CommandBarsTest, UpdateHandlersEnableTheButtons)
 {
     Make();

@@ -24,6 +24,8 @@ void RegisterClasses();
 CWnd* CreateBarWindow(CXTPCommandBar* bar, CWnd* dockBar);
 // Makes a dock bar window of the frame; `slot` is cleared when the window goes.
 CWnd* CreateDockBar(CWnd* frame, XTPBarPosition side, CWnd** slot);
+// Gives each visible control of a bar with a window its tool tip at its place.
+void SyncToolTips(CXTPCommandBar* bar);
 // Shows a text in the site's status bar message pane (the idle text for an empty one).
 void ShowStatusText(CFrameWnd* site, const CString& text);
 

@@ -240,6 +240,7 @@ void CXTPCommandBars::RepositionBars(CRect& client)
             p.bar->GetWindow()->MoveWindow(&p.rect, TRUE);
             p.bar->GetWindow()->ShowWindow(SW_SHOWNA);
             p.bar->GetWindow()->Invalidate();
+            SyncToolTips(p.bar);
         }
         dock->Invalidate();
     }

@@ -5,6 +5,7 @@
 #include "window_class.h"
 
 #include "commandbars_internal.h"
+#include "mfc/commctl.h"
 #include "toolkit/frame.h"
 #include "toolkit/paintmanager.h"
 #include "win32/automation.h"
@@ -19,6 +20,30 @@ class CXTPCommandBarWnd : public CWnd {
 public:
     explicit CXTPCommandBarWnd(CXTPCommandBar* bar) : m_bar(bar) {}
     CXTPCommandBar* Bar() const { return m_bar; }
+
+    // One tip per visible control where it is now: the command's tip, else its caption. The menu
+    // bar's items open menus and have none.
+    void SyncToolTips()
+    {
+        if (!m_bar || dynamic_cast<CXTPMenuBar*>(m_bar))
+            return;
+        if (!m_tips.m_hWnd && !m_tips.Create(this))
+            return;
+        for (UINT_PTR id = 1; id <= m_tipCount; ++id)
+            m_tips.DelTool(this, id);
+        m_tipCount = 0;
+        const CXTPControls* controls = m_bar->GetControls();
+        for (int i = 0; i < controls->GetCount(); ++i) {
+            const CXTPControl* c = controls->GetAt(i);
+            CString text = c->GetID() > 0 ? XTPCommandTip(static_cast<UINT>(c->GetID())) : CString();
+            if (text.IsEmpty())
+                text = XTPPlainCaption(c->GetCaption());
+            const CRect r = c->GetRect();
+            m_tipCount = static_cast<UINT_PTR>(i) + 1;
+            if (c->IsVisible() && !text.IsEmpty() && !r.IsRectEmpty())
+                m_tips.AddTool(this, text, &r, m_tipCount);
+        }
+    }
 
     afx_msg void OnPaint()
     {
@@ -105,6 +130,8 @@ public:
     }
     afx_msg void OnDestroy()
     {
+        if (m_tips.m_hWnd)
+            m_tips.DestroyWindow();
         if (m_bar && m_bar->m_wnd == this)
             m_bar->m_wnd = nullptr;
         m_bar = nullptr;
@@ -116,6 +143,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    CToolTipCtrl m_tips;
+    UINT_PTR m_tipCount = 0; // tools 1..m_tipCount may exist
+
     CXTPCommandBar* m_bar;
 };
 
@@ -256,6 +286,12 @@ CWnd* CreateBarWindow(CXTPCommandBar* bar, CWnd* dockBar)
         return nullptr;
     }
     return wnd;
+}
+
+void SyncToolTips(CXTPCommandBar* bar)
+{
+    if (auto* wnd = dynamic_cast<CXTPCommandBarWnd*>(bar ? bar->GetWindow() : nullptr))
+        wnd->SyncToolTips();
 }
 
 CWnd* CreateDockBar(CWnd* frame, XTPBarPosition side, CWnd** slot)
