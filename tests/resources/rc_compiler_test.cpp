@@ -140,6 +140,9 @@ TEST(RcDialogs, StatementsImplyClassesAndStyles)
         "  CONTROL \"x\", 17, \"Button\", BS_AUTOCHECKBOX | WS_TABSTOP, -1, -2, 30, 40\n"
         "  CONTROL IDB_PICTURE, 18, STATIC, SS_BITMAP, 1, 2, 3, 4, WS_EX_STATICEDGE\n"
         "  CONTROL \"\", 19, \"SysListView32\", LVS_REPORT | NOT WS_VISIBLE, 1, 2, 3, 4\n"
+        "  COMBOBOX 20, 1, 2, 3, 4, CBS_DROPDOWN | WS_VSCROLL\n"
+        "  COMBOBOX 21, 1, 2, 3, 4, CBS_DROPDOWNLIST | CBS_SORT\n"
+        "  COMBOBOX 22, 1, 2, 3, 4, WS_VSCROLL | NOT WS_TABSTOP\n"
         "END\n");
     ASSERT_TRUE(c.ok) << FormatDiagnostic(c.result.error);
     ASSERT_EQ(c.result.script.dialogs.size(), 1u);
@@ -179,6 +182,10 @@ TEST(RcDialogs, StatementsImplyClassesAndStyles)
         {"BUTTON", 17, kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 0},
         {"STATIC", 18, kChild | SS_BITMAP, WS_EX_STATICEDGE},
         {"SysListView32", 19, WS_CHILD | LVS_REPORT, 0},
+        // A named kind replaces the simple one; without one the combo box stays simple.
+        {"COMBOBOX", 20, kChild | CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 0},
+        {"COMBOBOX", 21, kChild | CBS_DROPDOWNLIST | CBS_SORT | WS_TABSTOP, 0},
+        {"COMBOBOX", 22, kChild | CBS_SIMPLE | WS_VSCROLL, 0},
     };
     ASSERT_EQ(d.controls.size(), sizeof(expected) / sizeof(expected[0]));
     for (size_t i = 0; i < d.controls.size(); ++i) {

@@ -46,6 +46,7 @@ const ControlKind kControlKinds[] = {
 };
 
 const uint32_t kChildDefault = WS_CHILD | WS_VISIBLE;
+const uint32_t kComboKindMask = 0x3; // CBS_SIMPLE, CBS_DROPDOWN, CBS_DROPDOWNLIST
 
 // Standard window classes are written in upper case whatever the script wrote.
 std::string CanonicalClass(const std::string& name)
@@ -239,8 +240,14 @@ bool Parser::ControlStatement(Dialog& d)
     std::string why;
     if (sized && m_in.Accept(",")) {
         const Token& at = m_in.Peek();
-        if (!ParseStyle(m_in, m_symbols, c.style, c.style, why))
+        // A combo box's kind is one value in the low two bits, not a flag: CBS_SIMPLE is its kind
+        // only when the statement names none (or CBS_DROPDOWN would become CBS_DROPDOWNLIST).
+        const bool combo = c.className == "COMBOBOX";
+        const uint32_t base = combo ? c.style & ~kComboKindMask : c.style;
+        if (!ParseStyle(m_in, m_symbols, base, c.style, why))
             return Fail(at, why);
+        if (combo && (c.style & kComboKindMask) == 0)
+            c.style |= CBS_SIMPLE;
         if (m_in.Accept(",")) {
             const Token& ex = m_in.Peek();
             if (!ParseStyle(m_in, m_symbols, 0, c.exStyle, why))
