@@ -14,14 +14,7 @@ std::unique_ptr<CXTPPaintManager>& Current()
 
 UINT g_generation = 0;
 
-COLORREF Mix(COLORREF a, COLORREF b, int percentOfB)
-{
-    auto ch = [&](int shift) {
-        const int x = (a >> shift) & 0xff, y = (b >> shift) & 0xff;
-        return static_cast<COLORREF>((x * (100 - percentOfB) + y * percentOfB) / 100) << shift;
-    };
-    return ch(0) | ch(8) | ch(16);
-}
+COLORREF Mix(COLORREF a, COLORREF b, int percentOfB) { return XTPBlendColors(a, b, percentOfB); }
 
 void Fill(CDC* dc, const CRect& r, COLORREF c)
 {
@@ -463,4 +456,13 @@ CXTPPaintManager* XTPPaintManager()
 UINT XTPPaintManagerGeneration()
 {
     return g_generation;
+}
+
+COLORREF XTPBlendColors(COLORREF a, COLORREF b, int percentOfB)
+{
+    auto ch = [&](int shift) {
+        const int x = (a >> shift) & 0xff, y = (b >> shift) & 0xff;
+        return static_cast<COLORREF>((x * (100 - percentOfB) + y * percentOfB) / 100) << shift;
+    };
+    return ch(0) | ch(8) | ch(16);
 }

@@ -1,22 +1,10 @@
 // The task panel's paint managers: group captions and client faces.
 #include "toolkit/taskpanel.h"
+#include "toolkit/paintmanager.h"
 
 #include <algorithm>
 
 #include "win32/theme.h"
-
-namespace {
-
-COLORREF Blend(COLORREF a, COLORREF b, int percentOfB)
-{
-    auto ch = [&](int shift) {
-        const int x = (a >> shift) & 0xff, y = (b >> shift) & 0xff;
-        return static_cast<COLORREF>((x * (100 - percentOfB) + y * percentOfB) / 100) << shift;
-    };
-    return ch(0) | ch(8) | ch(16);
-}
-
-} // namespace
 
 CXTPTaskPanelPaintManager::CXTPTaskPanelPaintManager()
 {
@@ -37,7 +25,7 @@ void CXTPTaskPanelPaintManager::RefreshMetrics()
 
 void CXTPTaskPanelPaintManager::FillGroupCaptionBackground(CDC* dc, const CRect& rect, const XTP_TASKPANEL_GROUPSTATE& state)
 {
-    dc->FillSolidRect(&rect, state.bHot ? Blend(m_clrCaptionFace, RGB(255, 255, 255), 20) : m_clrCaptionFace);
+    dc->FillSolidRect(&rect, state.bHot ? XTPBlendColors(m_clrCaptionFace, RGB(255, 255, 255), 20) : m_clrCaptionFace);
 }
 
 void CXTPTaskPanelPaintManager::FillGroupClientFace(CDC* dc, const CRect& rect, const XTP_TASKPANEL_GROUPSTATE&)
@@ -108,8 +96,8 @@ void CXTPTaskPanelToolboxWhidbeyTheme::RefreshMetrics()
 {
     CXTPTaskPanelToolboxTheme::RefreshMetrics();
     const COLORREF face = MiscCurrentTheme().SysColor(COLOR_3DFACE);
-    m_grcCaption.SetStandardValue(Blend(face, RGB(255, 255, 255), 60), face);
-    m_clrClientFace = Blend(face, RGB(255, 255, 255), 80);
+    m_grcCaption.SetStandardValue(XTPBlendColors(face, RGB(255, 255, 255), 60), face);
+    m_clrClientFace = XTPBlendColors(face, RGB(255, 255, 255), 80);
 }
 
 void CXTPTaskPanelToolboxWhidbeyTheme::FillGroupCaptionBackground(CDC* dc, const CRect& rect, const XTP_TASKPANEL_GROUPSTATE&)

@@ -190,4 +190,7 @@ CXTPPaintManager* XTPPaintManager();
 // that they must lay out and repaint again).
 UINT XTPPaintManagerGeneration();
 
+// `percentOfB` percent of colour b mixed into colour a, channel by channel (0: a, 100: b).
+COLORREF XTPBlendColors(COLORREF a, COLORREF b, int percentOfB);
+
 MISC_PUBLIC_END

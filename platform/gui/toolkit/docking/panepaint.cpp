@@ -3,21 +3,13 @@
 // one in the highlight colour), grippered (face captions with a gripper after the title) and
 // office 2003 (blue gradient captions, the active one in amber; office tab colours).
 #include "toolkit/dockingpane.h"
+#include "toolkit/paintmanager.h"
 
 #include <algorithm>
 
 #include "manager_impl.h"
 
 namespace {
-
-COLORREF Blend(COLORREF a, COLORREF b, int percentOfB)
-{
-    auto ch = [&](int shift) {
-        const int x = (a >> shift) & 0xff, y = (b >> shift) & 0xff;
-        return static_cast<COLORREF>((x * (100 - percentOfB) + y * percentOfB) / 100) << shift;
-    };
-    return ch(0) | ch(8) | ch(16);
-}
 
 bool IsDark(COLORREF c)
 {
@@ -60,7 +52,7 @@ COLORREF CXTPDockingPanePaintManager::GetXtremeColor(int index) const
 COLORREF CXTPDockingPanePaintManager::GetCaptionTextColor(BOOL active) const
 {
     const CXTPPaintManagerColorGradient& g = active ? m_clrActiveCaption : m_clrNormalCaption;
-    return IsDark(Blend(g.GetLight(), g.GetDark(), 50)) ? RGB(255, 255, 255) : ::GetSysColor(COLOR_BTNTEXT);
+    return IsDark(XTPBlendColors(g.GetLight(), g.GetDark(), 50)) ? RGB(255, 255, 255) : ::GetSysColor(COLOR_BTNTEXT);
 }
 
 void CXTPDockingPanePaintManager::DrawCaption(CDC* dc, const CRect& rect, LPCTSTR title, BOOL active)

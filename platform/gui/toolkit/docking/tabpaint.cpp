@@ -3,6 +3,7 @@
 // A row wider than tall runs across; a taller one (an auto-hide panel at the left or right)
 // runs down, its titles written letter under letter.
 #include "toolkit/dockingpane.h"
+#include "toolkit/paintmanager.h"
 
 #include <algorithm>
 
@@ -14,15 +15,6 @@ constexpr int kMinTab = 24;
 // Soft hues of the OneNote colouring, one per tab in turn.
 const COLORREF kOneNote[] = {RGB(138, 168, 228), RGB(255, 219, 117), RGB(189, 205, 159), RGB(240, 158, 159),
                              RGB(186, 166, 225), RGB(154, 191, 180), RGB(247, 182, 131), RGB(216, 171, 192)};
-
-COLORREF Blend(COLORREF a, COLORREF b, int percentOfB)
-{
-    auto ch = [&](int shift) {
-        const int x = (a >> shift) & 0xff, y = (b >> shift) & 0xff;
-        return static_cast<COLORREF>((x * (100 - percentOfB) + y * percentOfB) / 100) << shift;
-    };
-    return ch(0) | ch(8) | ch(16);
-}
 
 int TextWidth(const CString& s)
 {
@@ -86,7 +78,7 @@ void Outline(CDC* dc, const CRect& r, int appearance, bool selected, bool down, 
     case 2: { // office: a soft gradient with a rounded frame
         CRect t = r;
         t.DeflateRect(0, down ? 0 : 1, 0, down ? 1 : 0);
-        dc->FillGradientRect(&t, Blend(face, RGB(255, 255, 255), 60), face, FALSE);
+        dc->FillGradientRect(&t, XTPBlendColors(face, RGB(255, 255, 255), 60), face, FALSE);
         CPen pen(PS_SOLID, 1, border);
         CPen* op = dc->SelectObject(&pen);
         CBrush* ob = static_cast<CBrush*>(dc->SelectStockObject(NULL_BRUSH));
@@ -138,8 +130,8 @@ void CXTPTabPaintManager::RefreshMetrics()
 {
     m_colors.clrFace = ::GetSysColor(COLOR_3DFACE);
     m_colors.clrBorder = ::GetSysColor(COLOR_3DSHADOW);
-    m_colors.clrHeaderFace = Blend(::GetSysColor(COLOR_3DFACE), ::GetSysColor(COLOR_3DHIGHLIGHT), 50);
-    m_colors.clrButtonNormal = Blend(::GetSysColor(COLOR_3DFACE), ::GetSysColor(COLOR_3DHIGHLIGHT), 50);
+    m_colors.clrHeaderFace = XTPBlendColors(::GetSysColor(COLOR_3DFACE), ::GetSysColor(COLOR_3DHIGHLIGHT), 50);
+    m_colors.clrButtonNormal = XTPBlendColors(::GetSysColor(COLOR_3DFACE), ::GetSysColor(COLOR_3DHIGHLIGHT), 50);
     m_colors.clrButtonSelected = ::GetSysColor(COLOR_3DFACE);
     m_colors.clrText = ::GetSysColor(COLOR_GRAYTEXT);
     m_colors.clrSelectedText = ::GetSysColor(COLOR_BTNTEXT);
@@ -208,9 +200,9 @@ void CXTPTabPaintManager::DrawTabs(CDC* dc, const CRect& rect, const std::vector
         const bool sel = static_cast<int>(i) == selected;
         COLORREF face = sel ? m_colors.clrButtonSelected : m_colors.clrButtonNormal;
         if (m_oneNote)
-            face = sel ? kOneNote[i % 8] : Blend(kOneNote[i % 8], RGB(255, 255, 255), 45);
+            face = sel ? kOneNote[i % 8] : XTPBlendColors(kOneNote[i % 8], RGB(255, 255, 255), 45);
         if (!sel && static_cast<int>(i) == m_hot)
-            face = Blend(face, ::GetSysColor(COLOR_HIGHLIGHT), 25);
+            face = XTPBlendColors(face, ::GetSysColor(COLOR_HIGHLIGHT), 25);
         CRect r = rects[i];
         if (across) {
             if (down)
