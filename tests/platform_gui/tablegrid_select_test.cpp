@@ -150,3 +150,30 @@ TEST_F(TableGridTest, AParentThatDoesNotDeriveHearsTheGridThroughNotifications)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TableGridTest, DraggingFromACellSelectsWhatItCovers)
+{
+    Fill(8, 4);
+    auto drag = [&](ROWCOL r1, ROWCOL c1, ROWCOL r2, ROWCOL c2) {
+        const CPoint from = grid.CalcRectFromRowCol(r1, c1).CenterPoint(), to = grid.CalcRectFromRowCol(r2, c2).CenterPoint();
+        MiscDragFrom(grid.m_hWnd, from, POINT{to.x - from.x, to.y - from.y});
+    };
+    drag(2, 1, 4, 3);
+    for (ROWCOL r = 1; r <= 5; ++r)
+        for (ROWCOL c = 1; c <= 4; ++c)
+            EXPECT_EQ(Cell(r, c).State().selected, r >= 2 && r <= 4 && c <= 3) << r << "," << c;
+    ROWCOL row = 0, col = 0;
+    EXPECT_TRUE(grid.GetCurrentCell(row, col));
+    EXPECT_EQ(row, 2u) << "the current cell stays where the drag began";
+    EXPECT_EQ(col, 1u);
+    EXPECT_NE(::GetCapture(), grid.m_hWnd) << "the grid lets the mouse go on release";
+    // From the row headers whole rows; a plain click afterwards starts again.
+    drag(6, 0, 8, 0);
+    EXPECT_EQ(SelectedRows(), Rows({6, 7, 8}));
+    ASSERT_TRUE(Cell(3, 0).Click());
+    EXPECT_EQ(SelectedRows(), Rows({3}));
+}
+
+} // namespace

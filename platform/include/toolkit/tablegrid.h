@@ -517,6 +517,9 @@ private:
     ROWCOL m_curRow = 0, m_curCol = 0;
     ROWCOL m_topRow = 1, m_leftCol = 1;
     ROWCOL m_anchorRow = 0, m_anchorCol = 0;
+    // A selection dragged with the left button: the cell it reached last (column 0: whole rows).
+    bool m_dragSelecting = false;
+    ROWCOL m_dragRow = 0, m_dragCol = 0;
     BOOL m_lockUpdate = FALSE;
     BOOL m_initialized = FALSE;
 };

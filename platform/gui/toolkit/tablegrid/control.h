@@ -27,6 +27,10 @@ public:
     // The window's messages; false when the grid does not handle the message.
     static bool Handle(CGXGridWnd& g, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
+    // A selection dragged from the cell just pressed: starts it, follows the mouse, ends it.
+    static void BeginDragSelect(CGXGridWnd& g, ROWCOL row, ROWCOL col);
+    static void DragSelectTo(CGXGridWnd& g, CPoint pt);
+    static void EndDragSelect(CGXGridWnd& g);
     // Selection by the person: a click or key at (row, col) with the modifiers held.
     static void SelectByPerson(CGXGridWnd& g, ROWCOL row, ROWCOL col, bool shift, bool ctrl, bool byKey);
     // Toggles a check cell as a person does (a click on it, or Space); false when it cannot.

@@ -160,6 +160,8 @@ void Control::OnButtonDown(CGXGridWnd& g, UINT msg, WPARAM wp, CPoint pt)
             return;
         SelectByPerson(g, row, 0, shift, ctrl, false);
         g.OnLButtonClickedRowCol(row, col, keys, pt);
+        if (msg == WM_LBUTTONDOWN && !shift && !ctrl)
+            BeginDragSelect(g, row, 0);
         return;
     }
     if (!g.SetCurrentCell(row, col, GX_SCROLLINVIEW | GX_INVALIDATE))
@@ -186,7 +188,44 @@ void Control::OnButtonDown(CGXGridWnd& g, UINT msg, WPARAM wp, CPoint pt)
         BeginEdit(g, nullptr, true);
     } else if (wasCurrent || msg == WM_LBUTTONDBLCLK) {
         BeginEdit(g, nullptr, false);
+    } else if (msg == WM_LBUTTONDOWN) {
+        // A plain press on a cell that opened nothing may go on into a dragged selection.
+        BeginDragSelect(g, row, col);
     }
+}
+
+void Control::BeginDragSelect(CGXGridWnd& g, ROWCOL row, ROWCOL col)
+{
+    if (!(g.m_param.GetSelectionFlags() & GX_SELSHIFT))
+        return;
+    g.m_dragSelecting = true;
+    g.m_dragRow = row;
+    g.m_dragCol = col;
+    g.SetCapture();
+}
+
+void Control::DragSelectTo(CGXGridWnd& g, CPoint pt)
+{
+    ROWCOL row = 0, col = 0;
+    // Outside the cells (or over the column headers) the selection stays as it is; an open
+    // editor (a second click on the current cell) keeps it too.
+    if (!LayoutOf(g).Hit(pt, row, col) || row == 0 || g.m_editor->Active())
+        return;
+    col = g.m_dragCol == 0 ? 0 : std::max<ROWCOL>(col, 1);
+    if (row == g.m_dragRow && col == g.m_dragCol)
+        return;
+    g.m_dragRow = row;
+    g.m_dragCol = col;
+    SelectByPerson(g, row, col, true, false, false);
+}
+
+void Control::EndDragSelect(CGXGridWnd& g)
+{
+    if (!g.m_dragSelecting)
+        return;
+    g.m_dragSelecting = false;
+    if (::GetCapture() == g.m_hWnd)
+        ::ReleaseCapture();
 }
 
 void Control::MoveCurrent(CGXGridWnd& g, long long dRow, long long dCol, bool extend, bool absoluteRow, ROWCOL row)
@@ -327,6 +366,20 @@ bool Control::Handle(CGXGridWnd& g, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
     case WM_RBUTTONDOWN:
         OnButtonDown(g, msg, wp, CPoint(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))));
         return true;
+    case WM_MOUSEMOVE:
+        if (!g.m_dragSelecting)
+            return false;
+        if (wp & MK_LBUTTON)
+            DragSelectTo(g, CPoint(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))));
+        else
+            EndDragSelect(g);
+        return true;
+    case WM_LBUTTONUP:
+        EndDragSelect(g);
+        return false;
+    case WM_CAPTURECHANGED:
+        g.m_dragSelecting = false;
+        return false;
     case WM_GETDLGCODE:
         result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return true;
