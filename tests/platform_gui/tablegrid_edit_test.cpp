@@ -179,3 +179,45 @@ TEST_F(TableGridTest, AHeaderColumnStyledAsCellsIsEditedLikeOne)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TableGridTest, PasteFillsCellsFromTheSelectionAndSkipsWhatCannotTakeIt)
+{
+    Fill(4, 4);
+    grid.SetStyleRange(CGXRange(2, 3), CGXStyle().SetReadOnly(TRUE));
+    grid.SetStyleRange(CGXRange(3, 3), CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("red\ngreen\n"));
+    grid.SetStyleRange(CGXRange(4, 3), CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList("red\ngreen\n"));
+    grid.SetStyleRange(CGXRange(3, 4), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX));
+    // Four lines of four values pasted at (2, 2): what falls beyond the last row and column is
+    // dropped.
+    ASSERT_TRUE(::OpenClipboard(grid.m_hWnd));
+    ::EmptyClipboard();
+    const char text[] = "a\tb\tc\tbeyond\r\nd\tgreen\tno\r\ne\tblue\t1\r\nbelow\r\n";
+    HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE, sizeof text);
+    std::memcpy(::GlobalLock(mem), text, sizeof text);
+    ::GlobalUnlock(mem);
+    ::SetClipboardData(CF_TEXT, mem);
+    ::CloseClipboard();
+    ASSERT_TRUE(Cell(2, 2).Click());
+    ASSERT_TRUE(Grid().PressKey('V', MISC_MOD_CONTROL));
+    EXPECT_EQ(Value(2, 2), "a");
+    EXPECT_EQ(Value(2, 3), "r2c3") << "read-only";
+    EXPECT_EQ(Value(2, 4), "c");
+    EXPECT_EQ(Value(3, 2), "d");
+    EXPECT_EQ(Value(3, 3), "green") << "one of the list's choices";
+    EXPECT_EQ(Value(3, 4), "r3c4") << "a check box takes 0 or 1 only";
+    EXPECT_EQ(Value(4, 2), "e");
+    EXPECT_EQ(Value(4, 3), "r4c3") << "not among the choices";
+    EXPECT_EQ(Value(4, 4), "1");
+    EXPECT_EQ(Value(1, 2), "r1c2");
+    EXPECT_TRUE(grid.Saw("Modify 3,3"));
+    EXPECT_TRUE(grid.Undo()) << "each value is an edit of the person's";
+    EXPECT_EQ(Value(4, 4), "r4c4");
+    // A selection's top-left corner is where a paste starts.
+    grid.SelectRange(CGXRange(1, 1, 2, 2));
+    EXPECT_TRUE(grid.Paste());
+    EXPECT_EQ(Value(1, 1), "a");
+}
+
+} // namespace

@@ -464,6 +464,13 @@ public:
     // Puts GetCopyText on the clipboard as CF_TEXT; FALSE when there is nothing to copy.
     BOOL Copy();
     BOOL CanCopy() const;
+    // Pastes the clipboard's text (lines of tab-separated values) from the top-left cell of the
+    // selection, or the current cell: each value goes into the cell it lands on as the person's
+    // edit (undo, OnModifyCell), values beyond the grid's last row and column are dropped, and
+    // cells that cannot take it (read-only, disabled, static, a list value not among its
+    // choices, a check box given anything but 0 or 1) keep theirs. FALSE when no cell changed.
+    BOOL Paste();
+    BOOL CanPaste() const;
     // Undoes the person's last stored edit (while undo is enabled); FALSE when there is none.
     BOOL Undo();
     BOOL CanUndo() const;

@@ -5,6 +5,11 @@
 #include "editors.h"
 #include "model.h"
 
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
 using tablegrid::Control;
 
 namespace {
@@ -212,3 +217,99 @@ bool Control::ToggleCheck(CGXGridWnd& g, ROWCOL row, ROWCOL col)
 }
 
 } // namespace tablegrid
+
+namespace {
+
+// Whether a pasted value may go into a cell of this style.
+bool TakesPastedText(const CGXStyle& s, const CString& text)
+{
+    if (s.GetReadOnly() || !s.GetEnabled())
+        return false;
+    switch (s.GetControl()) {
+    case GX_IDS_CTRL_EDIT:
+    case GX_IDS_CTRL_COMBOBOX:
+    case GX_IDS_CTRL_HOTSPOT:
+        return true;
+    case GX_IDS_CTRL_CHECKBOX:
+        return text == "0" || text == "1";
+    case GX_IDS_CTRL_CBS_DROPDOWNLIST: {
+        const std::string choices = std::string("\n") + s.GetChoiceList().GetString() + "\n";
+        return choices.find("\n" + std::string(text.GetString()) + "\n") != std::string::npos;
+    }
+    default:
+        return false;
+    }
+}
+
+// Lines of tab-separated values, at most `maxLines`; a final line break ends the last line.
+std::vector<std::vector<CString>> SplitTable(const std::string& text, size_t maxLines)
+{
+    std::vector<std::vector<CString>> table;
+    size_t at = 0;
+    while (at < text.size() && table.size() < maxLines) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(at, end - at);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::vector<CString>& row = table.emplace_back();
+        for (size_t from = 0;;) {
+            const size_t tab = line.find('\t', from);
+            row.emplace_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from).c_str());
+            if (tab == std::string::npos)
+                break;
+            from = tab + 1;
+        }
+        at = end + 1;
+    }
+    return table;
+}
+
+std::string ClipboardText(HWND owner)
+{
+    std::string text;
+    if (!::OpenClipboard(owner))
+        return text;
+    if (HANDLE mem = ::GetClipboardData(CF_TEXT)) {
+        if (const char* p = static_cast<const char*>(::GlobalLock(mem))) {
+            text.assign(p, ::strnlen(p, ::GlobalSize(mem)));
+            ::GlobalUnlock(mem);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+BOOL CGXGridWnd::CanPaste() const
+{
+    return m_curRow > 0 && GetRowCount() > 0 && GetColCount() > 0 && ::IsClipboardFormatAvailable(CF_TEXT);
+}
+
+BOOL CGXGridWnd::Paste()
+{
+    if (!CanPaste() || !TransferCurrentCell(TRUE))
+        return FALSE;
+    ROWCOL top = m_curRow, left = std::max<ROWCOL>(m_curCol, 1);
+    for (const CGXRange& r : m_param.GetRangeList()->Ranges())
+        if (const CGXRange b = r.Bounded(GetRowCount(), GetColCount()); b.IsValid()) {
+            top = std::min(top, std::max<ROWCOL>(b.top, 1));
+            left = std::min(left, std::max<ROWCOL>(b.left, 1));
+        }
+    const std::vector<std::vector<CString>> table = SplitTable(ClipboardText(GetSafeHwnd()), GetRowCount() - top + 1);
+    bool changed = false;
+    for (size_t i = 0; i < table.size() && top + i <= GetRowCount(); ++i)
+        for (size_t j = 0; j < table[i].size() && left + j <= GetColCount(); ++j) {
+            const ROWCOL row = top + static_cast<ROWCOL>(i), col = left + static_cast<ROWCOL>(j);
+            CGXStyle style;
+            m_model->Compose(row, col, style);
+            if (!TakesPastedText(style, table[i][j]) || m_model->Value(row, col) == table[i][j])
+                continue;
+            Control::StoreByPerson(*this, row, col, table[i][j]);
+            changed = true;
+        }
+    Update(GX_INVALIDATE);
+    return changed;
+}

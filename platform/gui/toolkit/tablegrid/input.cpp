@@ -287,6 +287,10 @@ bool Control::OnKeyDown(CGXGridWnd& g, UINT vk)
         g.Copy();
         return true;
     }
+    if ((ctrl && vk == 'V') || (shift && vk == VK_INSERT)) {
+        g.Paste();
+        return true;
+    }
     if (ctrl && vk == 'A' && (g.m_param.GetSelectionFlags() & GX_SELTABLE)) {
         g.m_param.GetRangeList()->RemoveAll();
         g.SelectRange(CGXRange().SetTable());
