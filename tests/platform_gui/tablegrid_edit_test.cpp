@@ -191,14 +191,16 @@ TEST_F(TableGridTest, PasteFillsCellsFromTheSelectionAndSkipsWhatCannotTakeIt)
     grid.SetStyleRange(CGXRange(3, 4), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX));
     // Four lines of four values pasted at (2, 2): what falls beyond the last row and column is
     // dropped.
-    ASSERT_TRUE(::OpenClipboard(grid.m_hWnd));
-    ::EmptyClipboard();
-    const char text[] = "a\tb\tc\tbeyond\r\nd\tgreen\tno\r\ne\tblue\t1\r\nbelow\r\n";
-    HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE, sizeof text);
-    std::memcpy(::GlobalLock(mem), text, sizeof text);
-    ::GlobalUnlock(mem);
-    ::SetClipboardData(CF_TEXT, mem);
-    ::CloseClipboard();
+    auto clip = [&](const std::string& text) {
+        ASSERT_TRUE(::OpenClipboard(grid.m_hWnd));
+        ::EmptyClipboard();
+        HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        std::memcpy(::GlobalLock(mem), text.c_str(), text.size() + 1);
+        ::GlobalUnlock(mem);
+        ::SetClipboardData(CF_TEXT, mem);
+        ::CloseClipboard();
+    };
+    clip("a\tb\tc\tbeyond\r\nd\tgreen\tno\r\ne\tblue\t1\r\nbelow\r\n");
     ASSERT_TRUE(Cell(2, 2).Click());
     ASSERT_TRUE(Grid().PressKey('V', MISC_MOD_CONTROL));
     EXPECT_EQ(Value(2, 2), "a");
@@ -214,6 +216,13 @@ TEST_F(TableGridTest, PasteFillsCellsFromTheSelectionAndSkipsWhatCannotTakeIt)
     EXPECT_TRUE(grid.Saw("Modify 3,3"));
     EXPECT_TRUE(grid.Undo()) << "each value is an edit of the person's";
     EXPECT_EQ(Value(4, 4), "r4c4");
+    // Empty values empty a text cell but are no list choice.
+    clip("\t\r\n");
+    ASSERT_TRUE(grid.SetCurrentCell(3, 2));
+    EXPECT_TRUE(grid.Paste());
+    EXPECT_EQ(Value(3, 2), "");
+    EXPECT_EQ(Value(3, 3), "green");
+    clip("a\tb\tc\tbeyond\r\n");
     // A selection's top-left corner is where a paste starts.
     grid.SelectRange(CGXRange(1, 1, 2, 2));
     EXPECT_TRUE(grid.Paste());

@@ -233,8 +233,9 @@ bool TakesPastedText(const CGXStyle& s, const CString& text)
     case GX_IDS_CTRL_CHECKBOX:
         return text == "0" || text == "1";
     case GX_IDS_CTRL_CBS_DROPDOWNLIST: {
+        // One of the choices, one per line (an empty text is none of them).
         const std::string choices = std::string("\n") + s.GetChoiceList().GetString() + "\n";
-        return choices.find("\n" + std::string(text.GetString()) + "\n") != std::string::npos;
+        return !text.IsEmpty() && choices.find("\n" + std::string(text.GetString()) + "\n") != std::string::npos;
     }
     default:
         return false;
