@@ -177,3 +177,31 @@ TEST_F(TableGridTest, DraggingFromACellSelectsWhatItCovers)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TableGridTest, EdgesInTheHeadersSizeColumnsAndRows)
+{
+    Fill(5, 3);
+    const CRect colHead = grid.CalcRectFromRowCol(0, 1), rowHead = grid.CalcRectFromRowCol(2, 0);
+    const int width = grid.GetColWidth(1), height = grid.GetRowHeight(2);
+    ASSERT_EQ(colHead.Width(), width);
+    MiscDragFrom(grid.m_hWnd, POINT{colHead.right - 1, colHead.CenterPoint().y}, POINT{30, 0});
+    EXPECT_EQ(grid.GetColWidth(1), width + 29);
+    EXPECT_EQ(grid.CalcRectFromRowCol(1, 2).left, colHead.left + width + 29) << "the next column moves along";
+    MiscDragFrom(grid.m_hWnd, POINT{rowHead.CenterPoint().x, rowHead.bottom - 1}, POINT{0, 10});
+    EXPECT_EQ(grid.GetRowHeight(2), height + 9);
+    // Never below the smallest size; nothing selected or edited by sizing.
+    const CRect narrowed = grid.CalcRectFromRowCol(0, 1);
+    MiscDragFrom(grid.m_hWnd, POINT{narrowed.right, narrowed.CenterPoint().y}, POINT{-500, 0});
+    EXPECT_EQ(grid.GetColWidth(1), 4);
+    EXPECT_TRUE(SelectedRows().empty());
+    EXPECT_NE(::GetCapture(), grid.m_hWnd);
+    // With tracking off the edge is only part of the header.
+    grid.GetParam()->EnableTrackColWidth(0);
+    const CRect again = grid.CalcRectFromRowCol(0, 2);
+    MiscDragFrom(grid.m_hWnd, POINT{again.right - 1, again.CenterPoint().y}, POINT{30, 0});
+    EXPECT_EQ(grid.GetColWidth(2), again.Width());
+}
+
+} // namespace

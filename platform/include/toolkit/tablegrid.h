@@ -73,7 +73,8 @@ typedef ULONG ROWCOL;
 // Whole rows are selected by clicking any cell of them (the tables of the library use this).
 #define GX_SELROWWHOLE 0x40
 
-// Row-height tracking modes (EnableTrackRowHeight); stored, the person cannot drag rows here.
+// Tracking modes (EnableTrackRowHeight, EnableTrackColWidth): with any flag set the person drags
+// a row's lower or a column's right edge in the headers to size it; 0 turns that off.
 #define GX_TRACK_DEFAULT 0x0001
 #define GX_TRACK_INDIVIDUAL 0x0100
 
@@ -527,6 +528,9 @@ private:
     // A selection dragged with the left button: the cell it reached last (column 0: whole rows).
     bool m_dragSelecting = false;
     ROWCOL m_dragRow = 0, m_dragCol = 0;
+    // A row or column being sized by the person: its index (0: none) and where it starts.
+    ROWCOL m_trackRow = 0, m_trackCol = 0;
+    int m_trackStart = 0;
     BOOL m_lockUpdate = FALSE;
     BOOL m_initialized = FALSE;
 };

@@ -27,6 +27,12 @@ public:
     // The window's messages; false when the grid does not handle the message.
     static bool Handle(CGXGridWnd& g, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
+    // Sizing rows and columns by their edges in the headers: the edge under a point (a column's
+    // when `column`), the press that starts sizing, the mouse that follows, the release.
+    static bool EdgeAt(const CGXGridWnd& g, CPoint pt, bool& column, ROWCOL& index, int& start);
+    static bool BeginTrack(CGXGridWnd& g, CPoint pt);
+    static void TrackTo(CGXGridWnd& g, CPoint pt);
+    static void EndTrack(CGXGridWnd& g);
     // A selection dragged from the cell just pressed: starts it, follows the mouse, ends it.
     static void BeginDragSelect(CGXGridWnd& g, ROWCOL row, ROWCOL col);
     static void DragSelectTo(CGXGridWnd& g, CPoint pt);

@@ -119,6 +119,8 @@ void Control::OnButtonDown(CGXGridWnd& g, UINT msg, WPARAM wp, CPoint pt)
 {
     if (::GetFocus() != g.m_hWnd && !(g.m_editor->Active() && ::IsChild(g.m_hWnd, ::GetFocus())))
         g.SetFocus();
+    if (msg == WM_LBUTTONDOWN && BeginTrack(g, pt))
+        return;
     ROWCOL row = 0, col = 0;
     if (!LayoutOf(g).Hit(pt, row, col))
         return;
@@ -371,6 +373,13 @@ bool Control::Handle(CGXGridWnd& g, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
         OnButtonDown(g, msg, wp, CPoint(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))));
         return true;
     case WM_MOUSEMOVE:
+        if (g.m_trackCol || g.m_trackRow) {
+            if (wp & MK_LBUTTON)
+                TrackTo(g, CPoint(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))));
+            else
+                EndTrack(g);
+            return true;
+        }
         if (!g.m_dragSelecting)
             return false;
         if (wp & MK_LBUTTON)
@@ -379,11 +388,27 @@ bool Control::Handle(CGXGridWnd& g, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
             EndDragSelect(g);
         return true;
     case WM_LBUTTONUP:
+        EndTrack(g);
         EndDragSelect(g);
         return false;
     case WM_CAPTURECHANGED:
         g.m_dragSelecting = false;
+        g.m_trackCol = g.m_trackRow = 0;
         return false;
+    case WM_SETCURSOR: {
+        // The sizing arrows over an edge that can be dragged.
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        g.ScreenToClient(&pt);
+        bool column = false;
+        ROWCOL index = 0;
+        int start = 0;
+        if (LOWORD(lp) != HTCLIENT || !EdgeAt(g, pt, column, index, start))
+            return false;
+        ::SetCursor(::LoadCursorA(nullptr, column ? IDC_SIZEWE : IDC_SIZENS));
+        result = TRUE;
+        return true;
+    }
     case WM_GETDLGCODE:
         result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return true;
