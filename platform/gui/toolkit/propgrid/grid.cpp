@@ -2,6 +2,8 @@
 // categories, the colours and the notifications to the owner.
 #include "toolkit/propgrid/pgsys.h"
 
+#include "../window_class.h"
+
 #include "mfc/wndclass.h"
 #include "win32/theme.h"
 
@@ -40,14 +42,8 @@ constexpr const char* kViewClass = "XTPPropertyGridView";
 
 void RegisterClasses()
 {
-    for (const char* name : {kGridClass, kViewClass}) {
-        WNDCLASSA wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = name;
-        AfxRegisterClass(&wc);
-    }
+    for (const char* name : {kGridClass, kViewClass})
+        xtpkit::RegisterWindowClass(name, CS_DBLCLKS);
 }
 
 COLORREF Pick(COLORREF custom, int sysColor)
