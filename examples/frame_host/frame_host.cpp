@@ -22,7 +22,10 @@ const char* const kProperties[] = {"Name: Front", "Width: 250 mm", "Quantity: 2"
 
 } // namespace
 
+// Exit lies inside the document commands' range: its own entry comes first, as the first match
+// wins.
 BEGIN_MESSAGE_MAP(CFrameHostFrame, CXTPFrameWnd)
+    ON_COMMAND(ID_HOST_FILE_EXIT, OnExit)
     ON_COMMAND_RANGE(ID_HOST_FILE_NEW, ID_HOST_ZOOM_OUT, OnDocumentCommand)
     ON_COMMAND_RANGE(ID_HOST_VIEW_STANDARD, ID_HOST_VIEW_DRAWING, OnToggleBar)
     ON_UPDATE_COMMAND_UI_RANGE(ID_HOST_VIEW_STANDARD, ID_HOST_VIEW_DRAWING, OnUpdateToggleBar)
@@ -30,7 +33,6 @@ BEGIN_MESSAGE_MAP(CFrameHostFrame, CXTPFrameWnd)
     ON_COMMAND(ID_HOST_THEMES, OnThemes)
     ON_COMMAND(ID_HOST_SHORTCUTS, OnShortcuts)
     ON_COMMAND(ID_HOST_RESET_LAYOUT, OnResetLayout)
-    ON_COMMAND(ID_HOST_FILE_EXIT, OnExit)
 END_MESSAGE_MAP()
 
 CFrameHostFrame* CFrameHostFrame::Create(const CRect& rect, bool show)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The display backend seen from outside the process: `misctool show` runs on a virtual X server
 # and is driven only with real X events from xdotool.
-#   show-test.sh MISCTOOL WORKDIR CASE     CASE: type-pick-ok | cancel-click | screenshot
+#   show-test.sh MISCTOOL WORKDIR CASE     CASE: type-pick-ok | cancel-click | screenshot |
+#                                                frame-menu-exit (the sample host frame)
 # Exit 77 (skipped) when xvfb-run, xdotool or xwd is missing.
 set -euo pipefail
 misctool=$1
@@ -25,7 +26,9 @@ fi
 python=/usr/bin/python3
 out=$work/out.txt
 err=$work/err.txt
-MISC_DISPLAY=sdl SDL_VIDEODRIVER=x11 "$misctool" show sample_dialog >"$out" 2>"$err" &
+entry=sample_dialog
+[ "$case_name" = frame-menu-exit ] && entry=frame_host
+MISC_DISPLAY=sdl SDL_VIDEODRIVER=x11 "$misctool" show "$entry" >"$out" 2>"$err" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
@@ -91,6 +94,14 @@ screenshot)
   click_at $(((l + r) / 2)) $((t + 8)) # the caption: nothing closes
   xdotool key Escape
   finish
+  ;;
+frame-menu-exit)
+  # Alt+F opens the File menu of the frame's menu bar; its mnemonic x chooses Exit.
+  xdotool key alt+f
+  sleep 0.5
+  xdotool key x
+  finish
+  [ "$(head -1 "$out")" = CLOSED ] || { echo "expected the frame closed:"; cat "$out"; exit 1; }
   ;;
 *)
   echo "unknown case $case_name"

@@ -3,6 +3,7 @@
 // nothing, and the factory buttons come back without temporary controls.
 #include <misc/ui.h>
 #include <toolkit/shortcuts.h>
+#include <win32/automation.h>
 #include <win32/script.h>
 
 #include <gtest/gtest.h>
@@ -177,6 +178,25 @@ TEST_F(LayoutResetTest, FactoryButtonsComeBackWithoutTemporaryControlsAndUserBar
     EXPECT_NE(controls->FindControl(xtpControlError, ID_HOST_FILE_NEW, FALSE, FALSE), nullptr);
     EXPECT_TRUE(standard->IsVisible());
     EXPECT_FALSE(user->IsVisible());
+}
+
+} // namespace
+
+namespace {
+
+// The sample frame from the keyboard: Alt+F opens File, and its Exit closes the frame.
+TEST_F(LayoutResetTest, TheFileMenuOpensWithAltFAndExitClosesTheFrame)
+{
+    const HWND hwnd = frame->GetSafeHwnd();
+    MiscScriptedUser user;
+    user.Expect(
+        MiscModalKind::PopupMenu, [](const MiscModal& m) { return m.text.find("Exit") != std::string::npos; },
+        [](MiscModal& m) { EXPECT_TRUE(MiscChooseMenuItem(m.hwnd, ID_HOST_FILE_EXIT)); }, "the File menu");
+    MiscPressKeyWith('F', MISC_MOD_ALT, hwnd);
+    MiscSettle();
+    EXPECT_TRUE(user.AllDone()) << user.Report();
+    EXPECT_FALSE(::IsWindow(hwnd));
+    frame = nullptr; // the frame deleted itself
 }
 
 } // namespace

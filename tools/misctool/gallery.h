@@ -170,6 +170,13 @@ bool RenderCutNodeDialog(const InterfacePoint* pts, int n, int closed, CArray<ta
 // picture. Null restores capturing.
 using ShowHook = bool (*)(HWND hwnd, std::string& error);
 void SetShowHook(ShowHook hook);
+// Destroys a window an entry made unless the person closed it already on the display; by
+// handle, because a frame deletes its own object when it goes.
+inline void DestroyIfOpen(HWND hwnd)
+{
+    if (::IsWindow(hwnd))
+        ::DestroyWindow(hwnd);
+}
 // The entry's function by name, or null.
 using GalleryFunction = bool (*)(const std::string& png, std::string& error);
 GalleryFunction FindGalleryEntry(const std::string& name);

@@ -39,7 +39,8 @@ public:
 };
 
 struct SampleFrame {
-    CFrameWnd* frame = new CFrameWnd;
+    CFrameWnd* frame = new CFrameWnd; // deletes itself when destroyed
+    HWND frameWnd = nullptr;
     CEdit view;
     CListBox solution;
     CEdit properties;
@@ -53,6 +54,7 @@ struct SampleFrame {
             frame = nullptr;
             return false;
         }
+        frameWnd = frame->m_hWnd;
         view.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 10, 10), frame, AFX_IDW_PANE_FIRST);
         view.SetWindowText("The document view");
         solution.Create(WS_CHILD | LBS_NOTIFY, CRect(0, 0, 10, 10), frame, 6800);
@@ -78,11 +80,7 @@ struct SampleFrame {
         MiscSettle();
         return true;
     }
-    ~SampleFrame()
-    {
-        if (frame)
-            frame->DestroyWindow();
-    }
+    ~SampleFrame() { DestroyIfOpen(frameWnd); }
 };
 
 bool Look(const std::string& png, std::string& error, int theme, bool custom = false)

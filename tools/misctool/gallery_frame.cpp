@@ -15,8 +15,9 @@ bool GalleryFrameHost(const std::string& png, std::string& error)
         error = "the sample frame could not be made";
         return false;
     }
-    const bool ok = CaptureToPng(frame->GetSafeHwnd(), png, error);
-    frame->DestroyWindow();
+    const HWND hwnd = frame->GetSafeHwnd();
+    const bool ok = CaptureToPng(hwnd, png, error);
+    DestroyIfOpen(hwnd);
     return ok;
 }
 
@@ -34,10 +35,11 @@ bool GalleryResetLayout(const std::string& png, std::string& error)
         ok = CaptureToPng(m.hwnd, png, error);
         MiscClickButton(m.hwnd, IDCANCEL);
     });
+    const HWND hwnd = frame->GetSafeHwnd();
     frame->SendMessage(WM_COMMAND, ID_HOST_RESET_LAYOUT);
     if (!user.AllDone() && error.empty())
         error = user.Report();
-    frame->DestroyWindow();
+    DestroyIfOpen(hwnd);
     return ok;
 }
 

@@ -31,8 +31,9 @@ bool FrameInTheme(int theme, const std::string& png, std::string& error)
     CXTPDockingPaneManager* panes = frame->GetDockingPaneManager();
     panes->ShowPane(panes->FindPane(sample::kPanePieces));
     MiscSettle();
-    const bool ok = CaptureToPng(frame->GetSafeHwnd(), png, error);
-    frame->DestroyWindow();
+    const HWND hwnd = frame->GetSafeHwnd();
+    const bool ok = CaptureToPng(hwnd, png, error);
+    DestroyIfOpen(hwnd);
     CXTPPaintManager::SetTheme(xtpThemeOffice2003);
     return ok;
 }
@@ -84,12 +85,13 @@ bool GalleryThemesDialog(const std::string& png, std::string& error)
         ok = CaptureToPng(m.hwnd, png, error);
         MiscClickButton(m.hwnd, IDCANCEL);
     });
+    const HWND hwnd = frame->GetSafeHwnd();
     frame->SendMessage(WM_COMMAND, ID_HOST_THEMES);
     if (ok && !user.AllDone()) {
         error = user.Report();
         ok = false;
     }
-    frame->DestroyWindow();
+    DestroyIfOpen(hwnd);
     CXTPPaintManager::SetTheme(xtpThemeOffice2003);
     return ok;
 }

@@ -193,7 +193,9 @@ void Key(const InputEvent& e)
 
 void Text(const InputEvent& e)
 {
-    HWND target = GetFocus();
+    // Where the keys go: the focus, else the active window (a menu open on a frame without a
+    // focused child reads its mnemonics from there).
+    HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
     if (!target)
         return;
     for (unsigned char c : e.text)
