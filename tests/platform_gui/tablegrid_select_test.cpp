@@ -180,6 +180,28 @@ TEST_F(TableGridTest, DraggingFromACellSelectsWhatItCovers)
 
 namespace {
 
+TEST_F(TableGridTest, ADraggedSelectionScrollsOnWhileTheMouseRestsBelowTheGrid)
+{
+    Fill(200, 3);
+    const ROWCOL shown = grid.GetTopRow();
+    const CPoint from = grid.CalcRectFromRowCol(2, 1).CenterPoint();
+    CRect client;
+    grid.GetClientRect(&client);
+    MiscSendMouse(grid.m_hWnd, WM_LBUTTONDOWN, from.x, from.y);
+    MiscSendMouse(grid.m_hWnd, WM_MOUSEMOVE, from.x, client.bottom + 20);
+    const ROWCOL afterMove = grid.GetTopRow();
+    EXPECT_GT(afterMove, shown) << "one row on at once";
+    MiscAdvanceClock(1000);
+    EXPECT_GT(grid.GetTopRow(), afterMove + 5) << "and on while the mouse rests there";
+    MiscSendMouse(grid.m_hWnd, WM_LBUTTONUP, from.x, client.bottom + 20);
+    const ROWCOL top = grid.GetTopRow();
+    MiscAdvanceClock(1000);
+    EXPECT_EQ(grid.GetTopRow(), top) << "released: the scrolling stops";
+    EXPECT_TRUE(Cell(2, 1).State().selected);
+    EXPECT_TRUE(grid.GetParam()->GetRangeList()->IsCellInList(top + 2, 1));
+    EXPECT_FALSE(grid.GetParam()->GetRangeList()->IsCellInList(top + 2, 2)) << "the column stays the one under the mouse";
+}
+
 TEST_F(TableGridTest, EdgesInTheHeadersSizeColumnsAndRows)
 {
     Fill(5, 3);

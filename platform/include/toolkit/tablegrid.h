@@ -528,6 +528,7 @@ private:
     // A selection dragged with the left button: the cell it reached last (column 0: whole rows).
     bool m_dragSelecting = false;
     ROWCOL m_dragRow = 0, m_dragCol = 0;
+    CPoint m_dragPoint; // where the mouse was last, for scrolling on while it rests outside
     // A row or column being sized by the person: its index (0: none) and where it starts.
     ROWCOL m_trackRow = 0, m_trackCol = 0;
     int m_trackStart = 0;

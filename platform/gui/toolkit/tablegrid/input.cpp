@@ -9,6 +9,12 @@
 namespace tablegrid {
 
 namespace {
+// While a dragged selection rests beyond an edge the grid scrolls on at this pace.
+constexpr UINT_PTR kDragScrollTimer = 0x4753;
+constexpr UINT kDragScrollDelay = 50;
+} // namespace
+
+namespace {
 
 bool Held(int vk) { return (::GetKeyState(vk) & 0x8000) != 0; }
 
@@ -208,12 +214,35 @@ void Control::BeginDragSelect(CGXGridWnd& g, ROWCOL row, ROWCOL col)
 
 void Control::DragSelectTo(CGXGridWnd& g, CPoint pt)
 {
-    ROWCOL row = 0, col = 0;
-    // Outside the cells (or over the column headers) the selection stays as it is; an open
-    // editor (a second click on the current cell) keeps it too.
-    if (!LayoutOf(g).Hit(pt, row, col) || row == 0 || g.m_editor->Active())
+    // An open editor (a second click on the current cell) keeps the selection as it is.
+    if (g.m_editor->Active() || g.GetRowCount() == 0 || g.GetColCount() == 0)
         return;
+    g.m_dragPoint = pt;
+    const Layout l = LayoutOf(g);
+    const Model& m = *g.m_model;
+    const int dataTop = l.client.top + m.HeaderRowHeight(), dataLeft = l.client.left + m.HeaderColWidth();
+    // The cell under the mouse, the point taken into the cells first; beyond an edge the next
+    // row or column out there, scrolled into view (again on the timer while the mouse rests).
+    const CPoint inside(std::clamp<LONG>(pt.x, dataLeft, std::max<LONG>(dataLeft, l.client.right - 1)),
+                        std::clamp<LONG>(pt.y, dataTop, std::max<LONG>(dataTop, l.client.bottom - 1)));
+    ROWCOL row = 0, col = 0;
+    if (!l.Hit(inside, row, col))
+        return;
+    bool beyond = false;
+    if (pt.y >= l.client.bottom || pt.y < dataTop) {
+        row = pt.y < dataTop ? std::max<ROWCOL>(g.m_topRow, 2) - 1 : std::min<ROWCOL>(g.m_topRow + l.fullRows, g.GetRowCount());
+        beyond = true;
+    }
+    if (g.m_dragCol != 0 && (pt.x >= l.client.right || pt.x < dataLeft)) {
+        col = pt.x < dataLeft ? std::max<ROWCOL>(g.m_leftCol, 2) - 1 : std::min<ROWCOL>(g.m_leftCol + l.fullCols, g.GetColCount());
+        beyond = true;
+    }
     col = g.m_dragCol == 0 ? 0 : std::max<ROWCOL>(col, 1);
+    if (beyond) {
+        if (ScrollInView(g, row, col == 0 ? g.m_leftCol : col))
+            g.Update(GX_INVALIDATE);
+        g.SetTimer(kDragScrollTimer, kDragScrollDelay, nullptr);
+    }
     if (row == g.m_dragRow && col == g.m_dragCol)
         return;
     g.m_dragRow = row;
@@ -226,6 +255,7 @@ void Control::EndDragSelect(CGXGridWnd& g)
     if (!g.m_dragSelecting)
         return;
     g.m_dragSelecting = false;
+    g.KillTimer(kDragScrollTimer);
     if (::GetCapture() == g.m_hWnd)
         ::ReleaseCapture();
 }
@@ -391,7 +421,16 @@ bool Control::Handle(CGXGridWnd& g, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
         EndTrack(g);
         EndDragSelect(g);
         return false;
+    case WM_TIMER:
+        if (wp != kDragScrollTimer)
+            return false;
+        if (g.m_dragSelecting && ::GetCapture() == g.m_hWnd)
+            DragSelectTo(g, g.m_dragPoint);
+        else
+            g.KillTimer(kDragScrollTimer);
+        return true;
     case WM_CAPTURECHANGED:
+        g.KillTimer(kDragScrollTimer);
         g.m_dragSelecting = false;
         g.m_trackCol = g.m_trackRow = 0;
         return false;
