@@ -8,19 +8,10 @@ set -euo pipefail
 misctool=$1
 work=$2
 case_name=$3
-
-for tool in xvfb-run xdotool; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (the set-up step installs xvfb and xdotool)"
-    exit 77
-  fi
-done
-
-if [ "${MISC_SHOW_TEST_INNER:-}" != 1 ]; then
-  rm -rf "$work"
-  mkdir -p "$work"
-  MISC_SHOW_TEST_INNER=1 exec xvfb-run -a -s "-screen 0 1400x1100x24" "$0" "$@"
-fi
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/x-session.sh"
+require_tools xvfb-run xdotool
+run_on_virtual_x "$work" "$0" "$@"
 
 printf 'marker' >"$work/a.mrk"
 out=$work/out.txt
@@ -32,31 +23,8 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
 # Wait for the dialog (the tool says when it opens it) and for the desktop window on the X server.
-for _ in $(seq 100); do
-  grep -q 'compose dialog is open' "$err" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q 'compose dialog is open' "$err" || { echo "misctool mail did not open the dialog"; cat "$err"; exit 1; }
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^misc$' | head -1)
-[ -n "$wid" ] || { echo "the desktop window did not open"; cat "$err"; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-xdotool mousemove $((X + 2)) $((Y + 2))
-xdotool windowfocus --sync "$wid" 2>/dev/null || true
+wait_for_desktop "$err" 'compose dialog is open' "the compose dialog"
 sleep 1
-
-finish() { # waits for misctool to end; its exit status in $status
-  for _ in $(seq 100); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 $pid 2>/dev/null; then
-    echo "misctool mail is still running"
-    exit 1
-  fi
-  status=0
-  wait $pid || status=$?
-  trap - EXIT
-}
 
 case "$case_name" in
 add-ok)

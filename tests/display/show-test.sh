@@ -9,19 +9,9 @@ misctool=$1
 work=$2
 case_name=$3
 here=$(cd "$(dirname "$0")" && pwd)
-
-for tool in xvfb-run xdotool xwd; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (the set-up step installs xvfb, xdotool and x11-apps)"
-    exit 77
-  fi
-done
-
-if [ "${MISC_SHOW_TEST_INNER:-}" != 1 ]; then
-  rm -rf "$work"
-  mkdir -p "$work"
-  MISC_SHOW_TEST_INNER=1 exec xvfb-run -a -s "-screen 0 1400x1100x24" "$0" "$@"
-fi
+. "$here/x-session.sh"
+require_tools xvfb-run xdotool xwd
+run_on_virtual_x "$work" "$0" "$@"
 
 python=/usr/bin/python3
 out=$work/out.txt
@@ -33,15 +23,7 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
 # Wait for the layout report and for the desktop window on the X server.
-for _ in $(seq 100); do
-  grep -q '^layout window' "$err" 2>/dev/null && break
-  sleep 0.1
-done
-grep -q '^layout window' "$err" || { echo "misctool show did not open the dialog"; cat "$err"; exit 1; }
-wid=$(timeout 10 xdotool search --sync --onlyvisible --name '^misc$' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$wid")" # X, Y of the desktop window
-xdotool mousemove $((X + 2)) $((Y + 2))
-xdotool windowfocus --sync "$wid" 2>/dev/null || true
+wait_for_desktop "$err" '^layout window' "the entry's window"
 sleep 0.5
 
 layout() { # ID -> "left top right bottom [more]" in desktop coordinates
@@ -50,17 +32,9 @@ layout() { # ID -> "left top right bottom [more]" in desktop coordinates
 click_at() { # desktop x, y
   xdotool mousemove $((X + $1)) $((Y + $2)) click 1
 }
-finish() { # waits for misctool to end
-  for _ in $(seq 100); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 $pid 2>/dev/null; then
-    echo "misctool show is still running"
-    exit 1
-  fi
-  wait $pid
-  trap - EXIT
+finish_ok() { # waits for misctool to end; it must end well
+  finish
+  [ "$status" = 0 ] || { echo "misctool show failed ($status):"; cat "$out" "$err"; exit 1; }
 }
 expect_line() {
   grep -qxF "$1" "$out" || { echo "expected the line '$1' in:"; cat "$out"; exit 1; }
@@ -73,7 +47,7 @@ type-pick-ok)
   click_at $(((l + r) / 2)) $((t + 2 + item * 2 + item / 2)) # the third entry
   sleep 0.3
   xdotool key Return
-  finish
+  finish_ok
   expect_line "IDOK"
   expect_line "9004 Hello display"
   expect_line "9006 Third entry"
@@ -82,7 +56,7 @@ type-pick-ok)
 cancel-click)
   read -r l t r b _ <<<"$(layout 2)"
   click_at $(((l + r) / 2)) $(((t + b) / 2))
-  finish
+  finish_ok
   [ "$(head -1 "$out")" = IDCANCEL ] || { echo "expected IDCANCEL first:"; cat "$out"; exit 1; }
   ;;
 screenshot)
@@ -93,14 +67,14 @@ screenshot)
   "$python" "$here/compare-xwd.py" "$work/screen.xwd" "$work/sample_dialog.png" $((X + l)) $((Y + t))
   click_at $(((l + r) / 2)) $((t + 8)) # the caption: nothing closes
   xdotool key Escape
-  finish
+  finish_ok
   ;;
 frame-menu-exit)
   # Alt+F opens the File menu of the frame's menu bar; its mnemonic x chooses Exit.
   xdotool key alt+f
   sleep 0.5
   xdotool key x
-  finish
+  finish_ok
   [ "$(head -1 "$out")" = CLOSED ] || { echo "expected the frame closed:"; cat "$out"; exit 1; }
   ;;
 *)

@@ -336,16 +336,11 @@ void CXTPOfficeTheme::DrawCommandBarGripper(CDC* dc, const CRect& rect, BOOL ver
 
 void CXTPOfficeTheme::DrawCommandBarSeparator(CDC* dc, const CRect& rect, BOOL vertical)
 {
-    CRect line = rect;
-    if (vertical) {
-        line.top += rect.Height() / 2;
-        line.bottom = line.top + 1;
-    } else {
-        line.left += rect.Width() / 2;
-        line.right = line.left + 1;
-        line.DeflateRect(0, 3);
-    }
-    Fill(dc, line, GetXtremeColor(XTP_COLOR_SEPARATOR));
+    // The base's line, kept three pixels off the ends of a horizontal bar.
+    CRect r = rect;
+    if (!vertical)
+        r.DeflateRect(0, 3);
+    CXTPPaintManager::DrawCommandBarSeparator(dc, r, vertical);
 }
 
 bool CXTPPaintManager::HighlightColors(UINT state, int* face, int* border)
